@@ -1,0 +1,31 @@
+#include <gtest/gtest.h>
+
+#include "mainwin/core/DateDisplay.h"
+
+using namespace CalendarTable;
+
+TEST(DateDisplay, CommonEraJulianAndJulianDates) {
+    const double ajd = 2452275.0 + 2 / 24.0 + 28 / 1440.0;  // 2001-12-31 14:28 GMT
+    const DateDisplay d = ComputeAllDates(ajd, {false, 0}, NumberFormat{});
+    EXPECT_EQ(d.labels[CE].shortText, "2001-12-31 CE");
+    EXPECT_EQ(d.labels[CE].caption, "2001-12-31 CE (Monday, December 31, 2001)");
+    EXPECT_EQ(d.labels[CE].toolTip, "The 31st day of December in the year 2001 in the Common Era Calendar");
+    EXPECT_EQ(d.labels[JC].caption, "2001-12-18 JC (Monday, December 18, 2001)");
+    EXPECT_EQ(d.labels[AJD].caption, "2,452,275.1028 AJD");
+    EXPECT_EQ(d.labels[CJD].caption, "2,452,275.6028 CJD");
+    EXPECT_EQ(DateBoxTextOfLabel(d, CE, {false, 0}), "2001-12-31 CE 14:28");
+    EXPECT_EQ(DateBoxTextOfLabel(d, AJD, {false, 0}), "2,452,275.1028 AJD");
+}
+
+TEST(DateDisplay, UserNumberFormat) {
+    EXPECT_EQ(FormatJulianNumber(2455900.92, NumberFormat{',', "."}), "2.455.900,9200");
+    EXPECT_EQ(FormatJulianNumber(552283.0, NumberFormat{}), "552,283.0000");
+    EXPECT_EQ(FormatJulianNumber(999.99996, NumberFormat{}), "1,000.0000");
+}
+
+TEST(DateDisplay, LocalMidnightChangesTheCivilDay) {
+    const double ajd = 2451544.5 - 1 / 1440.0;  // 23:59 GMT on 1999-12-31
+    EXPECT_EQ(ComputeAllDates(ajd, {false, 0}, {}).labels[CE].shortText, "1999-12-31 CE");
+    EXPECT_EQ(ComputeAllDates(ajd, {false, 60}, {}).labels[CE].shortText, "2000-01-01 CE");
+    EXPECT_EQ(ComputeAllDates(ajd, {true, 60}, {}).labels[CE].shortText, "1999-12-31 CE");
+}
