@@ -1,0 +1,25 @@
+// Equinoxes and solstices (J. Meeus, Astronomical Algorithms, chapter 27) and the AJD to CJD
+// step of the lunation calendar page.
+#pragma once
+#include <cstdint>
+
+namespace SolEq {
+
+// 2 pi; 0 until InitSolEq has run.
+extern double TwoPi;
+
+// Sets TwoPi and the periodic-term table; repeating it changes nothing.
+void InitSolEq();
+
+// TT Julian date of event (0 March equinox, 1 June solstice, 2 September equinox, any other
+// value December solstice) of the Gregorian year (runs InitSolEq first if needed).
+double SeasonStartTdt(int event, int32_t year);
+// The same in GMT: minus the delta T of the whole year.
+double SeasonStart(int event, int32_t year);
+// GMT Julian date of the March equinox of the year.
+double MarchEquinox(int32_t year);
+// Chronological Julian date of an astronomical Julian date at a local offset (minutes, east
+// positive): ajd + 0.5 + offset / 1440.
+double CjdAtOffset(double ajd, int offsetMinutes);
+
+}  // namespace SolEq

@@ -1,0 +1,48 @@
+// Lunations, principal phases and eclipses in Greenwich time, over the phasecalc library.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "astro/phasecalc/phasecalc.h"
+
+namespace Syzyg {
+
+// Mean length of a synodic month in days; set by InitLunations.
+extern double MeanSynodicMonth;
+// GMT Julian date of the new moon that begins lunation 0 (2000-01-06); set by InitLunations.
+extern double LunationZeroNewMoon;
+
+// Sets the two constants; call once at start-up before the other operations.
+void InitLunations();
+
+// The record that InitLunations, LunationAt and GetPhase fill.
+EclipseData& SharedEclipseData();
+
+// delta T in minutes for a whole Common Era year.
+double DeltaTForYear(int32_t year);
+// delta T in minutes for the Common Era year of the day number nearest to x (halves to even);
+// constant through each year. 0 for a non-finite x.
+double DeltaTAt(double x);
+
+// TT Julian date of phase k (0..3) of lunation n; fills record.
+double PhaseTimeTdt(int32_t n, int k, EclipseData& record);
+// GMT Julian date of phase k of lunation n (delta T taken at the TT date); fills record.
+double PhaseTime(int32_t n, int k, EclipseData& record);
+
+// The lunation n with new moon(n) <= x < new moon(n + 1), x a GMT Julian date. A non-finite x
+// gives INT32_MIN; x far outside the int32 lunation range gives the nearest end of it.
+int32_t LunationAt(double x);
+
+// The latest principal phase (0..3) of lunation n at or before the GMT moment x; -1 when x is
+// at or beyond the next lunation's new moon, -2 when x precedes lunation n. exact is set when
+// x lies within 0.00005 day of the phase returned, cleared otherwise.
+int GetPhase(int32_t n, double x, bool& exact);
+
+// "Partial solar eclipse" ... "Total lunar eclipse" for types 1..10, empty otherwise.
+std::string EclipseTypeText(int type);
+
+// The Moon's apparent longitude in radians at GMT Julian date x for days 1600-01-01 to
+// 2099-12-31; -99 before that range and -100 after it.
+double MoonLongitude(double x);
+
+}  // namespace Syzyg

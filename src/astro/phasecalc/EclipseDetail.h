@@ -1,0 +1,27 @@
+// Eclipse types and the eclipse computation of the phasecalc library.
+#pragma once
+#include <cstdint>
+
+#include "astro/phasecalc/phasecalc.h"
+
+namespace PhaseCalc {
+
+enum EclipseType : int32_t {
+    kNoEclipse = 0,
+    kPartialSolar = 1,
+    kCentralAnnular = 2,
+    kCentralTotal = 3,
+    kNonCentralTotal = 4,
+    kNonCentralAnnular = 5,
+    kCentralHybrid = 6,     // annular-total
+    kNonCentralHybrid = 7,  // annular-total, shadow axis missing the Earth
+    kPenumbralLunar = 8,
+    kPartialLunar = 9,
+    kTotalLunar = 10,
+};
+
+// Fills the eclipse fields of r (not lunation, phase, phaseTime) for the new moon (solar) or
+// the full moon of a lunation.
+void ComputeEclipse(int32_t lunation, bool solar, EclipseData& r);
+
+}  // namespace PhaseCalc

