@@ -18,10 +18,11 @@ constexpr int64_t kEpochJdn = 2408318;      // cycle 0, year 1, month 1, triday 
 constexpr int64_t kYearsPerCycle = 384;
 constexpr int64_t kLongYearsPerCycle = 47;
 constexpr int64_t kLongYearPhase = 48;      // places the long years: (47 y + 48) mod 384 < 47
-constexpr int64_t kShortYearDays = 354;     // 12 months of 30 days less one triday each in months 6 and 12
+constexpr int64_t kShortYearDays = 354;  // twelve 30-day months less a triday in months 6 and 12
 constexpr int64_t kCycleDays = kYearsPerCycle * kShortYearDays + 3 * kLongYearsPerCycle;  // 136077
-// Day of the year on which month 7 begins: five 30-day months and the 27-day month 6.
-constexpr int64_t kSeventhMonthStart = 5 * 30 + 27;
+// Days of the year before month 6 (five 30-day months) and before month 7 (and the 27-day month 6).
+constexpr int64_t kSixthMonthStart = 5 * 30;
+constexpr int64_t kSeventhMonthStart = kSixthMonthStart + 27;
 
 int64_t FloorDiv(int64_t a, int64_t b) {
     const int64_t q = a / b;
@@ -35,10 +36,14 @@ int64_t LongYearsThrough(int64_t k) {
 }
 
 // Days of the cycle before year y (1..385).
-int64_t DaysBeforeYear(int64_t y) { return kShortYearDays * (y - 1) + 3 * LongYearsThrough(y - 1); }
+int64_t DaysBeforeYear(int64_t y) {
+    return kShortYearDays * (y - 1) + 3 * LongYearsThrough(y - 1);  // a long year adds one triday
+}
 
 // Days of the year before month m (1..12).
-int64_t DaysBeforeMonth(int64_t m) { return m <= 6 ? 30 * (m - 1) : kSeventhMonthStart + 30 * (m - 7); }
+int64_t DaysBeforeMonth(int64_t m) {
+    return m <= 6 ? 30 * (m - 1) : kSeventhMonthStart + 30 * (m - 7);
+}
 
 int64_t TridaysInMonth(int64_t month, int32_t year) {
     if (month == 6) return 9;
@@ -148,7 +153,7 @@ int32_t jdn_to_ltclunar(LltDate* date) {
     const int64_t inYear = inCycle - DaysBeforeYear(year);  // [0, 356]
     int64_t month = 0, inMonth = 0;
     if (inYear < kSeventhMonthStart) {
-        month = inYear < 150 ? inYear / 30 + 1 : 6;
+        month = inYear < kSixthMonthStart ? inYear / 30 + 1 : 6;
         inMonth = inYear - DaysBeforeMonth(month);
     } else {
         month = (inYear - kSeventhMonthStart) / 30 + 7;  // [7, 12]
