@@ -1,0 +1,72 @@
+// Connects the controls to their handlers and keeps the colours of chosen options.
+#include "mainwin/core/CalendarTable.h"
+#include "mainwin/frmMain.h"
+
+void frmMain::ConnectHandlers() {
+    connect(cmdNow, &QPushButton::clicked, this, &frmMain::Now);
+    connect(Clock, &QTimer::timeout, this, &frmMain::ClockTick);
+    connect(cmdHelp, &QPushButton::clicked, this, &frmMain::ShowHelp);
+    connect(cmdQuit, &QPushButton::clicked, this, &frmMain::Quit);
+    connect(cmdCompute, &QPushButton::clicked, this, &frmMain::Compute);
+    connect(cmdClearDate, &QPushButton::clicked, this, [this] {
+        txbDate->clear();
+        txbPlusMinus->clear();
+        SetTheFocus();
+    });
+    connect(txbDate, &QLineEdit::returnPressed, this, [this] {
+        if (!txbDate->text().isEmpty()) Compute();
+    });
+    connect(txbPlusMinus, &QLineEdit::returnPressed, this, [this] {
+        if (!txbDate->text().isEmpty() && !txbPlusMinus->text().isEmpty()) Compute();
+    });
+    for (QObject* o : std::initializer_list<QObject*>{txbDate, txbPlusMinus, cmdMove, cmdHelp}) o->installEventFilter(this);
+
+    auto labels = DateLabels();
+    for (int i = 0; i < CalendarTable::intNumCalendars; ++i) {
+        LabelPair& pair = *labels[static_cast<size_t>(i)];
+        connect(pair[0], &ClickableLabel::clicked, this, [this, i] { DateLabelClicked(i, false); });
+        connect(pair[1], &ClickableLabel::clicked, this, [this, i] { DateLabelClicked(i, true); });
+    }
+    connect(lblTime[0], &ClickableLabel::clicked, this, &frmMain::TimeLineClicked);
+    connect(lblTime[1], &ClickableLabel::clicked, this, &frmMain::TimeLineClicked);
+
+    connect(optGreenwich, &QRadioButton::clicked, this, &frmMain::TimeSystemChosen);
+    connect(optLocal, &QRadioButton::clicked, this, &frmMain::TimeSystemChosen);
+    connect(cboTimeZone, &QComboBox::currentIndexChanged, this, &frmMain::ZoneChanged);
+
+    auto colourAndFocus = [this](void (frmMain::*focus)()) {
+        return [this, focus] {
+            ApplyOptionColours();
+            if (isVisible()) (this->*focus)();
+        };
+    };
+    connect(optPlus, &QRadioButton::clicked, this, colourAndFocus(&frmMain::SetTheFocus));
+    connect(optMinus, &QRadioButton::clicked, this, colourAndFocus(&frmMain::SetTheFocus));
+    connect(optNext, &QRadioButton::clicked, this, colourAndFocus(&frmMain::FocusSearchOrQuit));
+    connect(optPrevious, &QRadioButton::clicked, this, colourAndFocus(&frmMain::FocusSearchOrQuit));
+    for (QRadioButton* direction : optMoveDirection)
+        connect(direction, &QRadioButton::clicked, this, colourAndFocus(&frmMain::FocusMoveOrQuit));
+    connect(chkRepeatedly, &QCheckBox::clicked, this, colourAndFocus(&frmMain::FocusMoveOrQuit));
+    connect(chkLog, &QCheckBox::clicked, this, [this] {
+        ApplyOptionColours();
+        if (blnStartUpCompleted) FocusMoveOrQuit();
+    });
+    connect(cboMoveStep, &QComboBox::activated, this, [this] {
+        if (isVisible()) FocusMoveOrQuit();
+    });
+    connect(cboTarget, &QComboBox::activated, this, &frmMain::SetTheFocus);
+}
+
+void frmMain::ApplyOptionColours() {
+    const auto pair = [this](QWidget* chosen, QWidget* other) {
+        SetForeColour(chosen, lngSelectedColour);
+        SetForeColour(other, lngUnselectedColour);
+    };
+    optLocal->isChecked() ? pair(optLocal, optGreenwich) : pair(optGreenwich, optLocal);
+    optPlus->isChecked() ? pair(optPlus, optMinus) : pair(optMinus, optPlus);
+    optNext->isChecked() ? pair(optNext, optPrevious) : pair(optPrevious, optNext);
+    optMoveDirection[0]->isChecked() ? pair(optMoveDirection[0], optMoveDirection[1])
+                                     : pair(optMoveDirection[1], optMoveDirection[0]);
+    SetForeColour(chkRepeatedly, chkRepeatedly->isChecked() ? lngSelectedColour : lngUnselectedColour);
+    SetForeColour(chkLog, chkLog->isChecked() ? lngSelectedColour : lngUnselectedColour);
+}

@@ -1,0 +1,266 @@
+// Builds the main window's controls, their names, captions, colours and layout.
+#include <QFont>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+#include "mainwin/frmMain.h"
+
+namespace {
+const QColor kNavy(0, 0, 128);
+const QColor kTitleGrey(224, 224, 224);
+const QColor kValueYellow(255, 255, 128);
+
+void Colour(QWidget* w, const QColor& fore) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, fore);
+    p.setColor(QPalette::Window, kNavy);
+    w->setPalette(p);
+}
+
+template <typename T>
+T* Named(T* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+LabelPair MakePair(const char* name, const QString& title, QWidget* parent) {
+    LabelPair pair{new ClickableLabel(title, parent), new ClickableLabel(parent)};
+    pair[0]->setObjectName(QString::fromLatin1(name) + "_0");
+    pair[1]->setObjectName(QString::fromLatin1(name) + "_1");
+    Colour(pair[0], kTitleGrey);
+    Colour(pair[1], kValueYellow);
+    pair[1]->setTextInteractionFlags(Qt::NoTextInteraction);
+    // Wide enough for the longest caption, a lunar-week date with its long form.
+    pair[1]->setMinimumWidth(
+        pair[1]->fontMetrics().horizontalAdvance("5001-13-4-9 QLW (Nineday in Weekthree of Es Tarvelo, 5001)"));
+    return pair;
+}
+
+QGroupBox* Frame(const char* name, QWidget* parent) {
+    auto* box = Named(new QGroupBox(parent), name);
+    box->setFlat(false);
+    Colour(box, kTitleGrey);
+    return box;
+}
+
+void AddPairRow(QGridLayout* grid, int row, const LabelPair& pair) {
+    grid->addWidget(pair[0], row, 0, Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(pair[1], row, 1);
+}
+
+QPixmap CheckMark() {
+    QPixmap pixmap(18, 18);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(120, 230, 120), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(QPolygonF({QPointF(3, 10), QPointF(7, 14), QPointF(15, 4)}));
+    return pixmap;
+}
+}  // namespace
+
+void frmMain::BuildControls() {
+    setObjectName("frmMain");
+    setWindowTitle("Selvanor");
+    setAutoFillBackground(true);
+    Colour(this, kTitleGrey);
+
+    // --- dates, Moon, Now ---
+    fraDates = Frame("fraDates", this);
+    lblCommonEraDate = MakePair("lblCommonEraDate", "Common Era:", fraDates);
+    lblJulianCalendarDate = MakePair("lblJulianCalendarDate", "Julian:", fraDates);
+    lblArchetypesDate = MakePair("lblArchetypesDate", "Archetypes Calendar:", fraDates);
+    lblVarnelOstrikSLCDate = MakePair("lblVarnelOstrikSLCDate", "Varnel-Ostrik Solilunar:", fraDates);
+    lblLTCLunarDate = MakePair("lblLTCLunarDate", "Lunar Liberalia Triday:", fraDates);
+    lblDVGDate = MakePair("lblDVGDate", "Dunhale-Varnel Goddess", fraDates);
+    lblQuillonLWCDate = MakePair("lblQuillonLWCDate", "Quillon Lunar Week:", fraDates);
+    lblChronologicalJulianDate = MakePair("lblChronologicalJulianDate", "Chronological Julian date:", fraDates);
+    lblAstronomicalJulianDate = MakePair("lblAstronomicalJulianDate", "Astronomical Julian date:", fraDates);
+    lblPhaseOfMoon = MakePair("lblPhaseOfMoon", "Phase of Moon, illumination:", fraDates);
+    lblAgeOfMoon = MakePair("lblAgeOfMoon", "[Lunation] Age of Moon:", fraDates);
+    cmdNow = Named(new QPushButton("Now", fraDates), "cmdNow");
+    picCheck = Named(new QLabel(fraDates), "picCheck");
+    picCheck->setPixmap(CheckMark());
+    auto* datesGrid = new QGridLayout(fraDates);
+    int row = 0;
+    for (LabelPair* pair : DateLabels()) AddPairRow(datesGrid, row++, *pair);
+    AddPairRow(datesGrid, row++, lblPhaseOfMoon);
+    AddPairRow(datesGrid, row++, lblAgeOfMoon);
+    auto* nowRow = new QHBoxLayout;
+    nowRow->addWidget(cmdNow);
+    nowRow->addWidget(picCheck);
+    nowRow->addStretch();
+    datesGrid->addLayout(nowRow, row, 1);
+    datesGrid->setColumnStretch(1, 1);
+
+    picMoon = Named(new QLabel(this), "picMoon");
+    picMoon->setFixedSize(intMaxX + 1, intMaxY + 1);
+    picMoon->setAutoFillBackground(true);
+    Colour(picMoon, kTitleGrey);
+
+    // --- time ---
+    fraTime = Frame("fraTime", this);
+    lblTimeSystem = Named(new QLabel("Timezone (location):", fraTime), "lblTimeSystem");
+    cboTimeZone = Named(new QComboBox(fraTime), "cboTimeZone");
+    lblTimeZone = Named(new QLabel("Local time:", fraTime), "lblTimeZone");
+    optLocal = Named(new QRadioButton("Local", fraTime), "optLocal");
+    optGreenwich = Named(new QRadioButton("Greenwich", fraTime), "optGreenwich");
+    lblTime = MakePair("lblTime", "Time:", fraTime);
+    lblDeltaT = MakePair("lblDeltaT", "Delta T:", fraTime);
+    for (QWidget* w : {static_cast<QWidget*>(lblTimeSystem), static_cast<QWidget*>(lblTimeZone)}) Colour(w, kTitleGrey);
+    auto* timeGrid = new QGridLayout(fraTime);
+    timeGrid->addWidget(lblTimeSystem, 0, 0, Qt::AlignRight);
+    timeGrid->addWidget(cboTimeZone, 0, 1);
+    timeGrid->addWidget(lblTimeZone, 1, 0, Qt::AlignRight);
+    auto* systemRow = new QHBoxLayout;
+    systemRow->addWidget(optLocal);
+    systemRow->addWidget(optGreenwich);
+    systemRow->addStretch();
+    timeGrid->addLayout(systemRow, 1, 1);
+    AddPairRow(timeGrid, 2, lblTime);
+    AddPairRow(timeGrid, 3, lblDeltaT);
+    timeGrid->setColumnStretch(1, 1);
+
+    // --- convert ---
+    fraConvert = Frame("fraConvert", this);
+    lblEnterDateTime = Named(new QLabel("Enter date/time:", fraConvert), "lblEnterDateTime");
+    txbDate = Named(new QLineEdit(fraConvert), "txbDate");
+    txbDate->setMinimumWidth(txbDate->fontMetrics().horizontalAdvance(QString(26, QChar('0'))));
+    cmdClearDate = Named(new QPushButton("Clear", fraConvert), "cmdClearDate");
+    cmdCompute = Named(new QPushButton("Convert", fraConvert), "cmdCompute");
+    optPlus = Named(new QRadioButton("plus", fraConvert), "optPlus");
+    optMinus = Named(new QRadioButton("minus", fraConvert), "optMinus");
+    txbPlusMinus = Named(new QLineEdit(fraConvert), "txbPlusMinus");
+    txbPlusMinus->setMaximumWidth(txbPlusMinus->fontMetrics().horizontalAdvance(QString(12, QChar('0'))));
+    lblDays = Named(new QLabel("days", fraConvert), "lblDays");
+    cmdReset = Named(new QPushButton("Reset", fraConvert), "cmdReset");
+    Colour(lblEnterDateTime, kTitleGrey);
+    auto* convertGrid = new QGridLayout(fraConvert);
+    convertGrid->addWidget(lblEnterDateTime, 0, 0);
+    convertGrid->addWidget(txbDate, 0, 1, 1, 4);
+    convertGrid->addWidget(cmdClearDate, 0, 5);
+    convertGrid->addWidget(cmdCompute, 1, 0);
+    auto* plusMinus = new QHBoxLayout;
+    plusMinus->addWidget(optPlus);
+    plusMinus->addWidget(optMinus);
+    plusMinus->addWidget(txbPlusMinus);
+    plusMinus->addWidget(lblDays);
+    plusMinus->addStretch();
+    convertGrid->addLayout(plusMinus, 1, 1, 1, 4);
+    convertGrid->addWidget(cmdReset, 1, 5);
+    convertGrid->setColumnStretch(2, 1);
+
+    // --- move ---
+    fraMove = Frame("fraMove", this);
+    fraMoveStep = Frame("fraMoveStep", fraMove);
+    fraMoveDirection = Frame("fraMoveDirection", fraMove);
+    cboMoveStep = Named(new QComboBox(fraMoveStep), "cboMoveStep");
+    optMoveDirection = {Named(new QRadioButton("forward", fraMoveDirection), "optMoveDirection_0"),
+                        Named(new QRadioButton("back", fraMoveDirection), "optMoveDirection_1")};
+    cmdMove = Named(new QPushButton("Move", fraMove), "cmdMove");
+    chkRepeatedly = Named(new QCheckBox("repeatedly", fraMove), "chkRepeatedly");
+    (new QHBoxLayout(fraMoveStep))->addWidget(cboMoveStep);
+    auto* directionRow = new QHBoxLayout(fraMoveDirection);
+    directionRow->addWidget(optMoveDirection[0]);
+    directionRow->addWidget(optMoveDirection[1]);
+    auto* moveRow = new QHBoxLayout(fraMove);
+    moveRow->addWidget(cmdMove);
+    moveRow->addWidget(fraMoveDirection);
+    moveRow->addWidget(fraMoveStep, 1);
+    moveRow->addWidget(chkRepeatedly);
+
+    fraStopPauseResume = Frame("fraStopPauseResume", this);
+    cmdStop = Named(new QPushButton("Stop", fraStopPauseResume), "cmdStop");
+    cmdPauseResume = Named(new QPushButton("Pause", fraStopPauseResume), "cmdPauseResume");
+    lblRefreshPeriod = Named(new QLabel("Refresh period (in seconds):", fraStopPauseResume), "lblRefreshPeriod");
+    cboRefreshPeriod = Named(new QComboBox(fraStopPauseResume), "cboRefreshPeriod");
+    Colour(lblRefreshPeriod, kTitleGrey);
+    auto* stopRow = new QHBoxLayout(fraStopPauseResume);
+    stopRow->addWidget(cmdStop);
+    stopRow->addWidget(cmdPauseResume);
+    stopRow->addWidget(lblRefreshPeriod);
+    stopRow->addWidget(cboRefreshPeriod);
+    stopRow->addStretch();
+
+    // --- search ---
+    fraSearch = Frame("fraSearch", this);
+    cboTarget = Named(new QComboBox(fraSearch), "cboTarget");
+    optNext = Named(new QRadioButton("next", fraSearch), "optNext");
+    optPrevious = Named(new QRadioButton("previous", fraSearch), "optPrevious");
+    cmdSearch = Named(new QPushButton("Search for", fraSearch), "cmdSearch");
+    cmdDisplayCalendar = Named(new QPushButton("Display lunation with", this), "cmdDisplayCalendar");
+    cboMonthCalendar = Named(new QComboBox(this), "cboMonthCalendar");
+    auto* searchGrid = new QGridLayout(fraSearch);
+    searchGrid->addWidget(cmdSearch, 0, 0);
+    searchGrid->addWidget(optNext, 0, 1);
+    searchGrid->addWidget(optPrevious, 0, 2);
+    searchGrid->addWidget(cboTarget, 0, 3);
+    // The lunation calendar button stands at the left edge of the search frame.
+    searchGrid->addWidget(cmdDisplayCalendar, 1, 0);
+    searchGrid->addWidget(cboMonthCalendar, 1, 1, 1, 3);
+    searchGrid->setColumnStretch(3, 1);
+    lblSearching = Named(new QLabel("Searching ", this), "lblSearching");
+    lblActualEclipseData = Named(new QLabel(this), "lblActualEclipseData");
+    lblActualEclipseData->setWordWrap(true);
+    Colour(lblSearching, kValueYellow);
+    Colour(lblActualEclipseData, kValueYellow);
+    lblSearching->hide();
+
+    // --- history and the rest ---
+    fraHistory = Frame("fraHistory", this);
+    cboHistory = Named(new QComboBox(fraHistory), "cboHistory");
+    chkLog = Named(new QCheckBox("Log all results", fraHistory), "chkLog");
+    cmdLogThisResult = Named(new QPushButton("Log this result", fraHistory), "cmdLogThisResult");
+    cmdViewLog = Named(new QPushButton("View log", fraHistory), "cmdViewLog");
+    cmdLogPreferences = Named(new QPushButton("Set log preferences", fraHistory), "cmdLogPreferences");
+    cmdSaveState = Named(new QPushButton("Save state", fraHistory), "cmdSaveState");
+    cmdHelp = Named(new QPushButton("Help", fraHistory), "cmdHelp");
+    cmdQuit = Named(new QPushButton("Quit", fraHistory), "cmdQuit");
+    auto* historyGrid = new QGridLayout(fraHistory);
+    historyGrid->addWidget(cboHistory, 0, 0, 1, 4);
+    historyGrid->addWidget(chkLog, 1, 0);
+    historyGrid->addWidget(cmdLogThisResult, 1, 1);
+    historyGrid->addWidget(cmdViewLog, 1, 2);
+    historyGrid->addWidget(cmdLogPreferences, 1, 3);
+    historyGrid->addWidget(cmdSaveState, 2, 1);
+    historyGrid->addWidget(cmdHelp, 2, 2);
+    historyGrid->addWidget(cmdQuit, 2, 3);
+
+    lblOnlineDocumentation = Named(new ClickableLabel("Online documentation", this), "lblOnlineDocumentation");
+    Colour(lblOnlineDocumentation, kValueYellow);
+    QFont link = lblOnlineDocumentation->font();
+    link.setUnderline(true);
+    lblOnlineDocumentation->setFont(link);
+    lblOnlineDocumentation->setCursor(Qt::PointingHandCursor);
+
+    Clock = new QTimer(this);
+    Clock->setObjectName("Clock");
+
+    // --- overall layout: dates and Moon on the left, the controls on the right ---
+    auto* left = new QVBoxLayout;
+    auto* datesAndMoon = new QHBoxLayout;
+    datesAndMoon->addWidget(fraDates, 1);
+    auto* moonColumn = new QVBoxLayout;
+    moonColumn->addWidget(picMoon, 0, Qt::AlignHCenter);
+    moonColumn->addWidget(lblActualEclipseData);
+    moonColumn->addStretch();
+    datesAndMoon->addLayout(moonColumn);
+    left->addLayout(datesAndMoon);
+    left->addWidget(fraTime);
+    auto* right = new QVBoxLayout;
+    right->addWidget(fraConvert);
+    right->addWidget(fraMove);
+    right->addWidget(fraStopPauseResume);
+    right->addWidget(fraSearch);
+    right->addWidget(lblSearching);
+    right->addWidget(fraHistory);
+    right->addStretch();
+    right->addWidget(lblOnlineDocumentation, 0, Qt::AlignRight);
+    auto* top = new QHBoxLayout(this);
+    top->addLayout(left, 3);
+    top->addLayout(right, 2);
+    fraStopPauseResume->hide();
+}
