@@ -10,11 +10,16 @@ function(selvanor_core_library name)
 endfunction()
 
 # selvanor_test(NAME SOURCES ... DEPS ... [GUI])
-# A GoogleTest program; each of its tests becomes a ctest test.
+# A GoogleTest program; each of its tests becomes a ctest test. GUI tests run offscreen.
 function(selvanor_test name)
   cmake_parse_arguments(ARG "GUI" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
+  if(ARG_GUI)
+    # Window tests bring their own main(), which creates the QApplication.
+    target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest)
+  else()
+    target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
+  endif()
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE SELVANOR_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
   set(props "")
