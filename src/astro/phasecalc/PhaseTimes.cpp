@@ -84,20 +84,27 @@ double SumTerms(const PhaseTerm (&terms)[N], double e, double m, double mPrime, 
 
 }  // namespace
 
-double MeeusPhaseTime(double k) {
-    const double t = k / 1236.85;  // Julian centuries from 2000: 1236.85 lunations per century
+PhaseArguments ArgumentsAt(double k) {
+    const double t = k / 1236.85;  // 1236.85 lunations per Julian century
     const double t2 = t * t, t3 = t2 * t, t4 = t3 * t;
+    PhaseArguments a;
+    a.t = t;
+    a.e = 1.0 - 0.002516 * t - 0.0000074 * t2;
+    a.m = ReduceDegrees(2.5534 + 29.10535670 * k - 0.0000014 * t2 - 0.00000011 * t3) * kDegree;
+    a.mPrime = ReduceDegrees(201.5643 + 385.81693528 * k + 0.0107582 * t2 + 0.00001238 * t3 -
+                             0.000000058 * t4) * kDegree;
+    a.f = ReduceDegrees(160.7108 + 390.67050284 * k - 0.0016118 * t2 - 0.00000227 * t3 +
+                        0.000000011 * t4) * kDegree;
+    a.omega = ReduceDegrees(124.7746 - 1.56375588 * k + 0.0020672 * t2 + 0.00000215 * t3) * kDegree;
+    return a;
+}
+
+double MeeusPhaseTime(double k) {
+    const PhaseArguments args = ArgumentsAt(k);
+    const double t = args.t, t2 = t * t, t3 = t2 * t, t4 = t3 * t;
     const double meanPhase = 2451550.09766 + 29.530588861 * k + 0.00015437 * t2 -
                              0.000000150 * t3 + 0.00000000073 * t4;
-    const double e = 1.0 - 0.002516 * t - 0.0000074 * t2;  // Earth's orbital eccentricity factor
-    const double m = ReduceDegrees(2.5534 + 29.10535670 * k - 0.0000014 * t2 - 0.00000011 * t3) *
-                     kDegree;
-    const double mPrime = ReduceDegrees(201.5643 + 385.81693528 * k + 0.0107582 * t2 +
-                                        0.00001238 * t3 - 0.000000058 * t4) * kDegree;
-    const double f = ReduceDegrees(160.7108 + 390.67050284 * k - 0.0016118 * t2 -
-                                   0.00000227 * t3 + 0.000000011 * t4) * kDegree;
-    const double omega =
-        ReduceDegrees(124.7746 - 1.56375588 * k + 0.0020672 * t2 + 0.00000215 * t3) * kDegree;
+    const double e = args.e, m = args.m, mPrime = args.mPrime, f = args.f, omega = args.omega;
 
     const double fraction = k - std::floor(k);  // 0, 0.25, 0.5 or 0.75
     double correction;
@@ -121,6 +128,23 @@ double MeeusPhaseTime(double k) {
         planetary += p.coefficient * std::sin(ReduceDegrees(argument) * kDegree);
     }
     return meanPhase + correction + planetary;
+}
+
+void CorrectionBasis(double k, double* basis) {
+    const PhaseArguments a = ArgumentsAt(k);
+    const double tau = k / 12368.5;  // 12368.5 lunations per Julian millennium
+    double power = 1.0;
+    int i = 0;
+    for (int d = 0; d <= kPolynomialDegree; ++d, power *= tau) basis[i++] = power;
+    const double arguments[kArgumentCount] = {a.mPrime, a.m, 2.0 * a.mPrime, 2.0 * a.f};
+    for (double argument : arguments) {
+        const double s = std::sin(argument), c = std::cos(argument);
+        power = tau;
+        for (int j = 1; j <= kArgumentDegree; ++j, power *= tau) {
+            basis[i++] = power * s;
+            basis[i++] = power * c;
+        }
+    }
 }
 
 }  // namespace PhaseCalc
