@@ -29,3 +29,16 @@ TEST(DateDisplay, LocalMidnightChangesTheCivilDay) {
     EXPECT_EQ(ComputeAllDates(ajd, {false, 60}, {}).labels[CE].shortText, "2000-01-01 CE");
     EXPECT_EQ(ComputeAllDates(ajd, {true, 60}, {}).labels[CE].shortText, "1999-12-31 CE");
 }
+
+TEST(DateDisplay, LunarCalendarLabels) {
+    const DateDisplay d = ComputeAllDates(2451545.0, {false, 0}, NumberFormat{});
+    EXPECT_EQ(d.labels[ARC].shortText, "4696-11-25 ARC");
+    EXPECT_EQ(d.labels[ARC].caption, "4696-11-25 ARC (Mars Day, Dionysus 25,  4696)");
+    EXPECT_EQ(d.labels[ARC].toolTip, "The 25th day of Dionysus in the year 4696");
+    EXPECT_EQ(d.labels[DVG].caption, "1-94-08-25 DVG (Saturday, Hathor 25, 1-94)");
+    EXPECT_EQ(d.labels[DVG].toolTip, "The 25th day of Hathor in the year 94 of cycle 1");
+    EXPECT_EQ(d.labels[VO].shortText, "104-05-09-24 VO");
+    EXPECT_EQ(d.labels[LLT].shortText, "122-12-09-1 LLT");
+    EXPECT_EQ(DateBoxTextOfLabel(d, DVG, {false, 0}), "1-94-08-25 DVG 12:00");
+    EXPECT_EQ(DateBoxTextOfLabel(d, LLT, {false, 0}), "122-12-09-1 LLT 12:00");
+}

@@ -118,3 +118,27 @@ TEST(EntryGrammar, HostileTextsNeverCrash) {
         EXPECT_GE(r.error, 0);
     }
 }
+
+TEST(EntryGrammar, LunarCalendarEntries) {
+    struct Row { const char* entry; int calendar; double ajd; };
+    const Row rows[] = {
+        {"4696-11-25 ARC", CalendarTable::ARC, kNoonJan1},
+        {"1-94-08-25 DVG", CalendarTable::DVG, kNoonJan1},
+        {"94-8-25 dvg", CalendarTable::DVG, kNoonJan1},
+        {"104-05-09-24 VO", CalendarTable::VO, kNoonJan1},
+        {"104-06-07-29 VO 6:30", CalendarTable::VO, 2451845.0 - 5.5 / 24},
+        {"122-12-09-1 LLT", CalendarTable::LLT, kNoonJan1},
+        {"0-122-12-09-1 LLT", CalendarTable::LLT, kNoonJan1},
+    };
+    for (const Row& r : rows) {
+        const EntryResult result = ParseDateEntry(r.entry, Context());
+        ASSERT_EQ(result.error, 0) << r.entry;
+        EXPECT_EQ(result.calendarIndex, r.calendar) << r.entry;
+        EXPECT_NEAR(result.ajd, r.ajd, 1e-9) << r.entry;
+    }
+    const std::pair<const char*, int> rejected[] = {
+        {"442-13-01 ARC", 8}, {"442-10-30 ARC", 8}, {"4696-11 ARC", 8},
+        {"104-05-13-01 VO", 9}, {"104-05-09 VO", 9}, {"122-06-10-1 LLT", 10},
+        {"7-05-2 LLT", 10}, {"1-10-13-30 DVG", 11}, {"-0-1-1-1 DVG", 11}};
+    for (const auto& [entry, error] : rejected) EXPECT_EQ(ParseDateEntry(entry, Context()).error, error) << entry;
+}

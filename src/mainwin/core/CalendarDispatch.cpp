@@ -1,5 +1,9 @@
 #include "mainwin/core/CalendarDispatch.h"
 
+#include "calendars/arc/ArcCal.h"
+#include "calendars/dvg/DVGCal.h"
+#include "calendars/llt/LltCal.h"
+#include "calendars/vo/VoCal.h"
 #include "dates/DatePr2.h"
 #include "mainwin/core/CalendarTable.h"
 
@@ -13,6 +17,37 @@ int CommonEraOrJulian(const std::string& text, int32_t letter, int error, int32_
     jdn = DatePr2::DateToJdn(date);
     return 0;
 }
+
+// The year, month and day numbers come from the common date reader; whether they form an
+// Archetypes date is the calendar's own decision.
+int Archetypes(const std::string& text, int32_t& jdn) {
+    CalendarDate date{0, 0, 0, DAYCALC_ARCHETYPES, 0, 0};
+    DatePr2::ParseDate(text, date);
+    if (!ArcCal::ArcDateToJdn(date)) return 8;
+    jdn = date.jdn;
+    return 0;
+}
+
+int Solilunar(const std::string& text, int32_t& jdn) {
+    VoDate date{};
+    if (!VoCal::ParseVoDate(text, date) || !VoCal::VoDateToJdn(date)) return 9;
+    jdn = date.jdn;
+    return 0;
+}
+
+int Triday(const std::string& text, int32_t& jdn) {
+    LltDate date{};
+    if (!LltCal::ParseLltDate(text, date) || !LltCal::LltDateToJdn(date)) return 10;
+    jdn = date.jdn;
+    return 0;
+}
+
+int Goddess(const std::string& text, int32_t& jdn) {
+    DVGCal::DvgDate date{};
+    if (!DVGCal::ParseDvgDate(text, date)) return 11;
+    jdn = date.jdn;
+    return 0;
+}
 }  // namespace
 
 int DateTextToJdn(int calendarIndex, const std::string& dateText, int32_t& jdn) {
@@ -20,10 +55,10 @@ int DateTextToJdn(int calendarIndex, const std::string& dateText, int32_t& jdn) 
     switch (calendarIndex) {
         case CE: return CommonEraOrJulian(dateText, DAYCALC_GREGORIAN, 6, jdn);
         case JC: return CommonEraOrJulian(dateText, DAYCALC_JULIAN, 7, jdn);
-        case ARC: return 8;
-        case VO: return 9;
-        case LLT: return 10;
-        case DVG: return 11;
+        case ARC: return Archetypes(dateText, jdn);
+        case VO: return Solilunar(dateText, jdn);
+        case LLT: return Triday(dateText, jdn);
+        case DVG: return Goddess(dateText, jdn);
         case QLW: return 15;
         default: return 13;
     }

@@ -34,6 +34,7 @@ DateLabel CivilLabel(int32_t jdn, int32_t letter, const char* code) {
                     DatePr2::MonthName(date.month) + " " + std::to_string(date.day) + ", " +
                     std::to_string(date.year) + ")";
     label.toolTip = DatePr2::DescribeDate(date);
+    label.fields = {{"year", date.year}, {"month", date.month}, {"day", date.day}};
     return label;
 }
 }  // namespace

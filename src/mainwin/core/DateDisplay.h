@@ -3,6 +3,8 @@
 #pragma once
 #include <array>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "mainwin/core/CalendarTable.h"
 #include "mainwin/core/TimeFrame.h"
@@ -16,6 +18,8 @@ struct DateLabel {
     std::string shortText;  // "2001-12-31 CE", "2,455,900.9200 AJD"
     std::string caption;    // "2001-12-31 CE (Monday, December 31, 2001)"
     std::string toolTip;
+    // The numbers behind the date (name, value), for scripted use.
+    std::vector<std::pair<std::string, long long>> fields;
 };
 
 struct DateDisplay {
