@@ -94,7 +94,7 @@ struct MoonPicture {
 MoonPicture DrawMoonPicture(double illumination, bool waxing, uint32_t colour, int maxX, int maxY,
                             const std::string& picPath, const PictureLoader& load);
 
-// The angle between two longitudes in radians, 0 to pi.
+// The angle between two longitudes in radians, 0 to pi (needs SolEq::TwoPi set).
 double Elongation(double a, double b);
 
 // Where the illumination came from.
@@ -119,15 +119,30 @@ struct MoonState {
     double illumination = 0.0;   // 0 to 1
     bool waxing = false;
     std::string phaseLabel;      // empty on failure
-    int errorCode = 0;           // 0, or -1 / -2 from GetPhase, -3 for a non-finite moment
+    int errorCode = 0;           // 0, or -1 / -2 from GetPhase, -3 for an impossible moment
     std::string errorText;       // the warning's text on failure
 
     bool Ok() const { return errorCode == 0; }
 };
 
+// The lunar services the Moon's state is computed from. SyzygEphemeris() gives the
+// program's own; tests pass stand-ins to reach cases the real sky rarely produces.
+struct Ephemeris {
+    std::function<double(double x)> moonLongitude;      // radians, or the -99 / -100 markers
+    std::function<double(double x)> sunLongitude;       // radians
+    std::function<int32_t(double x)> lunationAt;
+    std::function<double(int32_t n, int k)> phaseTime;  // GMT Julian date
+    std::function<int(int32_t n, double x, bool& exact)> getPhase;
+};
+Ephemeris SyzygEphemeris();
+
 // The Moon's state at the GMT Julian date ajd; exact is the window's exact flag going in.
-// Needs Syzyg::InitLunations to have run. On failure the age label is still filled (the
-// display writes it before the phase lookup), the phase label is not.
+// With positions of Moon and Sun where MoonLongitude gives them, otherwise interpolated
+// between the principal phases. On a failed phase lookup the age label is still filled (the
+// display writes it before the lookup), the phase label is not. A moment that is not finite
+// or lies beyond a billion days gives the code -3 without any lookup. SyzygEphemeris needs
+// Syzyg::InitLunations and SolEq::InitSolEq (for TwoPi) to have run.
+MoonState ComputeMoonState(double ajd, bool exact, const Ephemeris& ephemeris);
 MoonState ComputeMoonState(double ajd, bool exact);
 
 }  // namespace MoonData
