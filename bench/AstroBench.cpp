@@ -1,0 +1,61 @@
+// Speed of the astronomy engine: phase times, eclipse records, lunation lookups and a scan of
+// every eclipse of the accepted range.
+#include <benchmark/benchmark.h>
+
+#include "astro/Listings.h"
+#include "astro/Syzyg.h"
+#include "astro/phasecalc/phasecalc.h"
+
+namespace {
+
+void QuarterPhaseTime(benchmark::State& state) {
+    EclipseData record{};
+    int32_t n = -60000;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(syzyg(n, 1, &record));
+        n = n < 49000 ? n + 97 : -60000;
+    }
+}
+BENCHMARK(QuarterPhaseTime);
+
+void SyzygyWithEclipse(benchmark::State& state) {
+    EclipseData record{};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(syzyg(218, 0, &record));  // 2017-08-21, total solar eclipse
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(SyzygyWithEclipse);
+
+void LunationAtMoment(benchmark::State& state) {
+    Syzyg::InitLunations();
+    double x = 600000.0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Syzyg::LunationAt(x));
+        x = x < 3900000.0 ? x + 1234.567 : 600000.0;
+    }
+}
+BENCHMARK(LunationAtMoment);
+
+void LatestPhase(benchmark::State& state) {
+    Syzyg::InitLunations();
+    const double x = 2460409.0;
+    const int32_t n = Syzyg::LunationAt(x);
+    bool exact = false;
+    for (auto _ : state) benchmark::DoNotOptimize(Syzyg::GetPhase(n, x, exact));
+}
+BENCHMARK(LatestPhase);
+
+void EveryEclipseOfTheRange(benchmark::State& state) {
+    Syzyg::InitLunations();
+    size_t count = 0;
+    for (auto _ : state) {
+        const auto rows = Listings::ListEclipses(Listings::kEarliestAjd, Listings::kLatestAjd, {});
+        count = rows.size();
+        benchmark::DoNotOptimize(count);
+    }
+    state.counters["eclipses"] = static_cast<double>(count);
+}
+BENCHMARK(EveryEclipseOfTheRange)->Unit(benchmark::kMillisecond);
+
+}  // namespace
