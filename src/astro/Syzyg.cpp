@@ -80,15 +80,17 @@ int32_t LunationAt(double x) {
 }
 
 int GetPhase(int32_t n, double x, bool& exact) {
+    // Compared in GMT, each phase converted as PhaseTime converts it. Moving x to TT with the
+    // delta T of x's own year instead would, for a phase within delta T of New Year, use a
+    // different year's delta T than PhaseTime did (up to half a minute apart in the earliest
+    // millennia), so that the exact moment of a phase could be reported as the phase before.
     exact = false;
-    const double xTt = x + DeltaTAt(x) / 1440.0;
-    if (n < std::numeric_limits<int32_t>::max() && PhaseTimeTdt(n + 1, 0, sharedRecord) <= xTt)
-        return -1;
+    if (n < std::numeric_limits<int32_t>::max() && PhaseTime(n + 1, 0, sharedRecord) <= x) return -1;
     for (int k = 3; k >= 0; --k) {
-        const double t = PhaseTimeTdt(n, k, sharedRecord);
-        if (t <= xTt) {
+        const double t = PhaseTime(n, k, sharedRecord);
+        if (t <= x) {
             // 0.00005 day (about 4.3 s): a moment this close counts as the phase itself.
-            exact = std::fabs(t - xTt) < 0.00005;
+            exact = std::fabs(t - x) < 0.00005;
             return k;
         }
     }

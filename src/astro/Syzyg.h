@@ -35,7 +35,8 @@ int32_t LunationAt(double x);
 
 // The latest principal phase (0..3) of lunation n at or before the GMT moment x; -1 when x is
 // at or beyond the next lunation's new moon, -2 when x precedes lunation n. exact is set when
-// x lies within 0.00005 day of the phase returned, cleared otherwise.
+// x lies within 0.00005 day of the phase returned, cleared otherwise. Phases are compared as
+// PhaseTime gives them, so x = PhaseTime(n, k) always reports k with exact set.
 int GetPhase(int32_t n, double x, bool& exact);
 
 // "Partial solar eclipse" ... "Total lunar eclipse" for types 1..10, empty otherwise.

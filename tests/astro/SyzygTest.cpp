@@ -60,6 +60,39 @@ TEST_F(SyzygTest, GetPhaseAroundFullMoon) {
     }
 }
 
+// A phase within delta T of New Year: its TT and GMT times fall in different years, whose
+// delta T differ by half a minute around -3000 and 5500. The exact moment still reports that
+// phase (in the far future, TT minus that year's delta T would even precede the phase).
+TEST_F(SyzygTest, GetPhaseAtPhasesNearNewYear) {
+    EclipseData record{};
+    int checked = 0;
+    for (int32_t n = -63000; n < -62000 && checked < 5; ++n) {
+        for (int k = 0; k < 4; ++k) {
+            const double tt = PhaseTimeTdt(n, k, record);
+            const double ut = PhaseTime(n, k, record);
+            if (DeltaTAt(tt) == DeltaTAt(ut)) continue;
+            ++checked;
+            bool exact = false;
+            EXPECT_EQ(GetPhase(n, ut, exact), k) << n;
+            EXPECT_TRUE(exact) << n;
+            EXPECT_EQ(LunationAt(ut), n) << n;
+        }
+    }
+    for (int32_t n = 43000; n < 44000 && checked < 10; ++n) {
+        for (int k = 0; k < 4; ++k) {
+            const double tt = PhaseTimeTdt(n, k, record);
+            const double ut = PhaseTime(n, k, record);
+            if (DeltaTAt(tt) == DeltaTAt(ut)) continue;
+            ++checked;
+            bool exact = false;
+            EXPECT_EQ(GetPhase(n, ut, exact), k) << n;
+            EXPECT_TRUE(exact) << n;
+            EXPECT_EQ(LunationAt(ut), n) << n;
+        }
+    }
+    EXPECT_EQ(checked, 10);
+}
+
 TEST_F(SyzygTest, PhaseTimesIncrease) {
     EclipseData record{};
     double previous = -1e300;
