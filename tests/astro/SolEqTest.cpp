@@ -19,7 +19,6 @@ TEST(SolEq, TableSwitchAtYear1000) {
     InitSolEq();
     // Both tables give nearly the same year length, so consecutive events stay a tropical year
     // apart across the switch; a wrong table or year scale would break this by days.
-    struct Row { int event; int32_t year; };
     for (int event = 0; event < 4; ++event) {
         for (int32_t year : {998, 999, 1000, 1001}) {
             const double length = SeasonStartTdt(event, year + 1) - SeasonStartTdt(event, year);
