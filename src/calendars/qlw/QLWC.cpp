@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <string_view>
 
@@ -44,6 +45,15 @@ int32_t PhaseDay(int32_t lunation, int phase) {
     return QlwDayOfMoment(Syzyg::PhaseTime(lunation, phase, phaseRecord));
 }
 
+// The lunation whose mean new moon last precedes the GMT moment x. Over the supported years
+// the true new moon is less than a day from the mean one and delta T adds at most a few days,
+// so the answer is within one lunation of the true one; callers settle it with the phase
+// times they need anyway. x must lie within the supported years.
+int32_t MeanLunationAt(double x) {
+    if (Syzyg::MeanSynodicMonth <= 0.0) Syzyg::InitLunations();  // a caller that skipped start-up
+    return static_cast<int32_t>(std::floor((x - Syzyg::LunationZeroNewMoon) / Syzyg::MeanSynodicMonth));
+}
+
 // The new moon nearest the March equinox of a Common Era year: its lunation, and its QLW day,
 // the last day of the QLW year that ends there.
 struct YearEnd {
@@ -51,9 +61,46 @@ struct YearEnd {
     int32_t lastDay;
 };
 
+// NearestNewMoon of the equinox, with the two new moons that bracket the equinox found once
+// and used both to bracket it and to choose between them.
+YearEnd ComputeYearEnd(int32_t ceYear) {
+    const double x = SolEq::MarchEquinox(ceYear);
+    int32_t n = MeanLunationAt(x);
+    double a = Syzyg::PhaseTime(n, 0, phaseRecord);
+    double b = Syzyg::PhaseTime(n + 1, 0, phaseRecord);
+    for (int guard = 0; guard < kSearchGuard && !(a <= x && x < b); ++guard) {
+        if (a > x) {
+            --n;
+            b = a;
+            a = Syzyg::PhaseTime(n, 0, phaseRecord);
+        } else {
+            ++n;
+            a = b;
+            b = Syzyg::PhaseTime(n + 1, 0, phaseRecord);
+        }
+    }
+    if (!(a <= x && x < b)) {  // not settled: leave it to the general search
+        const NewMoon m = NearestNewMoon(x);
+        return {m.lunation, QlwDayOfMoment(m.time)};
+    }
+    if (b - x > x - a) return {n, QlwDayOfMoment(a)};
+    return {n + 1, QlwDayOfMoment(b)};
+}
+
+// Every day of a year needs the same year ends, and a display or a move asks for the same
+// few years again and again; the last year end of each year number modulo 4 is kept. The
+// values depend on the year alone, so keeping them changes no result.
+struct KeptYearEnd {
+    bool filled;
+    int32_t ceYear;
+    YearEnd end;
+};
+std::array<KeptYearEnd, 4> keptYearEnds{};
+
 YearEnd YearEndNear(int32_t ceYear) {
-    const NewMoon m = NearestNewMoon(SolEq::MarchEquinox(ceYear));
-    return {m.lunation, QlwDayOfMoment(m.time)};
+    KeptYearEnd& kept = keptYearEnds[static_cast<uint32_t>(ceYear) % keptYearEnds.size()];
+    if (!kept.filled || kept.ceYear != ceYear) kept = {true, ceYear, ComputeYearEnd(ceYear)};
+    return kept.end;
 }
 
 bool IsSupportedYear(int64_t qlwYear) { return qlwYear >= QlwFirstYear && qlwYear <= QlwLastYear; }
@@ -133,8 +180,9 @@ void JdnToQlwDate(QlwDate& date) {
     // The month is the lunation whose new-moon day comes before the day and whose successor's
     // new-moon day does not: newMoonDay(L) < day <= newMoonDay(L + 1). Since QLW days start at
     // t + 0.25, that is the lunation in progress at day - 0.25, up to rounding at the day
-    // boundary, which the two checks below settle exactly as the phase days decide it.
-    int32_t lunation = Syzyg::LunationAt(static_cast<double>(day) - 0.25);
+    // boundary and the distance of the mean lunation from the true one, which the two walks
+    // below settle exactly as the phase days decide it.
+    int32_t lunation = MeanLunationAt(static_cast<double>(day) - 0.25);
     int32_t first = PhaseDay(lunation, 0);
     int32_t next = PhaseDay(lunation + 1, 0);
     for (int guard = 0; first >= day && guard < kSearchGuard; ++guard) {
@@ -234,8 +282,8 @@ std::string QlwShortMonthName(int month) { return month >= 1 && month <= 13 ? kS
 
 std::string FormatQlwDate(const QlwDate& date, int form) {
     if (form == 1) {
-        std::string month = std::to_string(date.month);
-        if (date.month >= 0 && date.month < 10) month.insert(0, "0");
+        char month[16];
+        std::snprintf(month, sizeof month, "%02d", static_cast<int>(date.month));
         return std::to_string(date.year) + "-" + month + "-" + std::to_string(date.week) + "-" +
                std::to_string(date.day) + " QLW";
     }

@@ -192,6 +192,30 @@ TEST_F(QlwTest, EveryDayRoundTripsAndFollowsItsPredecessor) {
     }
 }
 
+TEST_F(QlwTest, SupportedYearsEndCleanly) {
+    // The first and last days of the supported QLW years convert both ways; the days
+    // beyond them are refused instead of being given a year that cannot be read back.
+    const int32_t first = YearEndDay(QlwFirstCeYear) + 1;
+    const int32_t last = YearEndDay(QlwLastCeYear + 1);
+    struct Row { int32_t day; int valid; QlwDate date; };
+    const Row rows[] = {{first, 1, Qlw(QlwFirstYear, 1, 1, 1)},
+                        {first - 1, 0, Qlw(0, 0, 0, 0)},
+                        {last, 1, Qlw(QlwLastYear, MonthsInYear(QlwLastYear), 4, 0)},
+                        {last + 1, 0, Qlw(0, 0, 0, 0)}};
+    for (const Row& r : rows) {
+        const QlwDate d = QlwOfDay(r.day);
+        EXPECT_EQ(d.valid, r.valid) << r.day;
+        QlwDate expected = r.date;
+        if (expected.week == 4) expected.day = QlwWeekLength(4);
+        EXPECT_TRUE(SameDate(d, expected)) << r.day << ": " << FormatQlwDate(d, 1);
+        if (r.valid == 1) {
+            QlwDate back = Qlw(d.year, d.month, d.week, d.day);
+            EXPECT_EQ(QlwDateToJdn(back), QlwOk) << r.day;
+            EXPECT_EQ(back.jdn, r.day);
+        }
+    }
+}
+
 TEST_F(QlwTest, DaysThatDoNotExist) {
     ASSERT_EQ(MonthsInYear(5001), 12);
     struct Row { const char* name; QlwDate date; int code; };
@@ -341,25 +365,7 @@ TEST_F(QlwTest, Texts) {
     }
 }
 
-TEST_F(QlwTest, WeekStepsAcrossMonthAndYearEnds) {
-    // The last week of a 12-month year leads to the first week of the next year, and back.
-    ASSERT_EQ(MonthsInYear(5001), 12);
-    QlwDate d = Qlw(5001, 12, 4, 1);
-    StepQlwWeek(d, true);
-    EXPECT_TRUE(SameDate(d, Qlw(5002, 1, 1, 1))) << FormatQlwDate(d, 1);
-    EXPECT_EQ(d.valid, 1);
-    StepQlwWeek(d, false);
-    EXPECT_TRUE(SameDate(d, Qlw(5001, 12, 4, 1))) << FormatQlwDate(d, 1);
-
-    // Seven forward weeks then seven back return to the same week, through a month end.
-    d = Qlw(5001, 3, 2, 1);
-    for (int i = 0; i < 7; ++i) StepQlwWeek(d, true);
-    EXPECT_TRUE(SameDate(d, Qlw(5001, 5, 1, 1))) << FormatQlwDate(d, 1);
-    for (int i = 0; i < 7; ++i) StepQlwWeek(d, false);
-    EXPECT_TRUE(SameDate(d, Qlw(5001, 3, 2, 1))) << FormatQlwDate(d, 1);
-}
-
-TEST_F(QlwTest, MonthAndYearSteps) {
+TEST_F(QlwTest, WeekMonthAndYearSteps) {
     // Find a 13-month year and a 12-month year that follows a 13-month one.
     int32_t thirteen = 0, twelveAfterThirteen = 0;
     for (int32_t y = 5000; y < 5040 && (thirteen == 0 || twelveAfterThirteen == 0); ++y) {
@@ -369,6 +375,7 @@ TEST_F(QlwTest, MonthAndYearSteps) {
     ASSERT_NE(thirteen, 0);
     ASSERT_NE(twelveAfterThirteen, 0);
     ASSERT_EQ(MonthsInYear(thirteen + 1), 12);
+    ASSERT_EQ(MonthsInYear(5001), 12);
 
     struct Row { const char* name; QlwDate from; void (*step)(QlwDate&, bool); bool forward; QlwDate to; };
     const Row rows[] = {
@@ -382,6 +389,10 @@ TEST_F(QlwTest, MonthAndYearSteps) {
          Qlw(twelveAfterThirteen - 2, MonthsInYear(twelveAfterThirteen - 2), 1, 1)},
         {"year keeps month 5", Qlw(5001, 5, 2, 2), StepQlwYear, true, Qlw(5002, 5, 2, 2)},
         {"week back from week 1", Qlw(5001, 3, 1, 4), StepQlwWeek, false, Qlw(5001, 2, 4, 4)},
+        {"week out of the last month of a 12-month year", Qlw(5001, 12, 4, 1), StepQlwWeek, true, Qlw(5002, 1, 1, 1)},
+        {"week back into the last month of a 12-month year", Qlw(5002, 1, 1, 1), StepQlwWeek, false,
+         Qlw(5001, 12, 4, 1)},
+        {"week inside a month", Qlw(5001, 3, 2, 5), StepQlwWeek, true, Qlw(5001, 3, 3, 5)},
     };
     for (const Row& r : rows) {
         QlwDate d = r.from;
