@@ -1,0 +1,83 @@
+#include "cli/Cli.h"
+
+#include <ostream>
+
+#include "astro/SolEq.h"
+#include "astro/Syzyg.h"
+#include "calendars/dvg/DVGCal.h"
+#include "calendars/vo/VoCal.h"
+#include "cli/ConvertCommand.h"
+#include "cli/ListCommands.h"
+#include "dates/DatePr2.h"
+
+namespace Cli {
+
+namespace {
+void InitialiseModules() {
+    DatePr2::InitDateNames();
+    Syzyg::InitLunations();
+    VoCal::InitLunarCalendarConstants();
+    SolEq::InitSolEq();
+    DVGCal::InitDvgMonthNames();
+}
+}  // namespace
+
+std::string HelpText() {
+    return R"(selvanor-cli: dates in nine notations, and the Moon, from the command line.
+
+Usage:
+  selvanor-cli convert [--greenwich] [--zone +-HH:MM] [--entry-calendar CODE]
+                       [--plus DAYS | --minus DAYS] [--json] ENTRY...
+      Prints every notation of each moment, as the window shows it: the nine dates,
+      the time line, delta T and the Moon; a blank line between moments. --json prints
+      one JSON object per moment, one per line, with the texts and the numbers behind
+      them. The entry "-" reads entries from standard input, one per line. Entries
+      beginning with "-" (negative years) go after "--". Defaults: local time in zone
+      GMT, entry calendar CE. A refused entry prints the window's message to standard
+      error, prefixed with the entry, and the exit status is 2; the others still convert.
+      Example: selvanor-cli convert "2003-12-31 ce 15:55"
+               selvanor-cli convert --zone +05:30 --json -- -44-03-15 JC "4696-11-25 ARC"
+               printf '2000-01-01 CE\n1-94-08-25 DVG\n' | selvanor-cli convert -
+
+  selvanor-cli phases --from ENTRY --to ENTRY [--greenwich | --zone +-HH:MM] [--csv]
+      Lists every principal phase of the Moon between two moments: date and time in the
+      chosen time frame, phase, lunation. --csv prints lunation,phase,jd_tt,jd_ut,delta_t_min
+      (phase 0 new moon, 1 first quarter, 2 full moon, 3 last quarter; Julian dates in
+      dynamical time TT and in Greenwich time).
+      Example: selvanor-cli phases --from "2024-01-01 CE" --to "2024-12-31 CE" --greenwich
+
+  selvanor-cli eclipses --from ENTRY --to ENTRY [--kind "TARGET"] [--greenwich | --zone +-HH:MM] [--csv]
+      Lists every eclipse between two moments, or those of one search target of the
+      window ("Lunar or solar eclipse", "Lunar eclipse", "Total lunar eclipse", "Total or
+      partial lunar eclipse", "Solar eclipse", "Total solar eclipse", "Annular solar
+      eclipse"): time of greatest eclipse, type, saros series, lunation, durations.
+      --csv prints lunation,phase,type,saros,jd_tt_greatest,half_penumbral_min,
+      half_umbral_min,half_total_min.
+      Example: selvanor-cli eclipses --from "-3200-01-01 CE" --to "6000-01-01 CE" --csv
+               selvanor-cli eclipses --from "2000-01-01 CE" --to "2030-01-01 CE" --kind "Total solar eclipse"
+
+  selvanor-cli --help
+      This text.
+
+Entries use the date entry grammar of the window: a date, its calendar code and an
+optional time, such as 2003-12-31 CE 15:55, 4696-11-25 ARC, 104-06-07-29 VO 6:30,
+123-07-05-2 LLT, 1-94-08-25 DVG, 5001-01-3-3 QLW, 2,455,900.920 AJD or 2455901.42 CJD.
+Accepted moments run from the end of -3201 to 6000-01-01 CE.
+)";
+}
+
+int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        (args.empty() ? err : out) << HelpText();
+        return args.empty() ? 1 : 0;
+    }
+    InitialiseModules();
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (args[0] == "convert") return RunConvert(rest, in, out, err);
+    if (args[0] == "phases") return RunPhases(rest, out, err);
+    if (args[0] == "eclipses") return RunEclipses(rest, out, err);
+    err << "selvanor-cli: unknown command " << args[0] << " (try selvanor-cli --help)\n";
+    return 1;
+}
+
+}  // namespace Cli

@@ -1,0 +1,195 @@
+#include "cli/ConvertCommand.h"
+
+#include <istream>
+#include <ostream>
+
+#include "astro/Syzyg.h"
+#include "cli/CliArgs.h"
+#include "cli/MoonLines.h"
+#include "mainwin/core/CalendarTable.h"
+#include "mainwin/core/ComputeSteps.h"
+#include "mainwin/core/DateDisplay.h"
+#include "mainwin/core/EntryParser.h"
+#include "support/StrProc.h"
+
+namespace Cli {
+
+namespace {
+
+struct ConvertOptions {
+    TimeFrame frame;
+    int entryCalendar = CalendarTable::CE;
+    std::string days;  // as typed
+    bool plus = true;
+    bool json = false;
+};
+
+// The window's titles, in the order the date frame shows them.
+struct Row {
+    int calendar;
+    const char* title;
+};
+constexpr Row kRows[] = {{CalendarTable::CE, "Common Era:"},
+                         {CalendarTable::JC, "Julian:"},
+                         {CalendarTable::ARC, "Archetypes Calendar:"},
+                         {CalendarTable::VO, "Varnel-Ostrik Solilunar:"},
+                         {CalendarTable::LLT, "Lunar Liberalia Triday:"},
+                         {CalendarTable::DVG, "Dunhale-Varnel Goddess:"},
+                         {CalendarTable::QLW, "Quillon Lunar Week:"},
+                         {CalendarTable::CJD, "Chronological Julian date:"},
+                         {CalendarTable::AJD, "Astronomical Julian date:"}};
+
+struct ComputedEntry {
+    double ajd = 0.0;
+    int calendar = CalendarTable::CE;  // the entry's calendar, which Compute makes the entry calendar
+    std::string error;
+};
+
+// Compute as the window runs it, without a moment on show: the entry (plus or minus days)
+// to a moment, or the window's message.
+ComputedEntry ComputeEntry(const std::string& entry, const ConvertOptions& options) {
+    if (StrProc::Trim(entry).empty()) return {0.0, 0, EntryErrorText(19)};
+    const auto amount = ComputeSteps::ReadDaysAmount(options.days);
+    if (!amount) return {0.0, 0, EntryErrorText(14)};
+    EntryContext context;
+    context.entryCalendar = options.entryCalendar;
+    context.daysBoxEmpty = !amount->present;
+    context.frame = options.frame;
+    const EntryResult result = ParseDateEntry(entry, context);
+    if (result.error) return {0.0, 0, EntryErrorText(result.error)};
+    double ajd = result.ajd;
+    if (amount->present) ajd += options.plus ? amount->value : -amount->value;
+    const std::string range = ComputeSteps::RangeMessage(ajd);
+    if (!range.empty()) return {0.0, 0, range};
+    return {ajd, result.calendarIndex, {}};
+}
+
+void PrintText(const DateDisplay& display, const ConvertOptions& options, std::ostream& out) {
+    for (const Row& row : kRows)
+        out << row.title << " " << display.labels[static_cast<size_t>(row.calendar)].caption << "\n";
+    const bool qlw = options.entryCalendar == CalendarTable::QLW;
+    out << "Time: " << TimeZones::TimeLineText(display.ajd, options.frame, qlw, false, "") << "\n";
+    out << "Delta T: " << ComputeSteps::DeltaTText(Syzyg::DeltaTAt(display.ajd)) << "\n";
+    for (const auto& [title, text] : MoonLines(display.ajd)) out << title << " " << text << "\n";
+}
+
+void PrintJson(const std::string& entry, const DateDisplay& display, const ConvertOptions& options,
+               int entryCalendar, std::ostream& out) {
+    const bool qlw = entryCalendar == CalendarTable::QLW;
+    const double deltaT = Syzyg::DeltaTAt(display.ajd);
+    out << "{\"entry\":" << JsonString(entry) << ",\"ajd\":" << JsonNumber(display.ajd)
+        << ",\"cjd\":" << JsonNumber(display.cjd) << ",\"day_number\":" << display.civilDay
+        << ",\"qlw_day_number\":" << display.qlwDay << ",\"greenwich\":" << (options.frame.greenwich ? "true" : "false")
+        << ",\"zone_offset_minutes\":" << options.frame.zoneOffsetMinutes << ",\"entry_calendar\":"
+        << JsonString(std::string(CalendarTable::strCalendarCode[static_cast<size_t>(entryCalendar)]))
+        << ",\"time\":" << JsonString(TimeZones::TimeLineText(display.ajd, options.frame, qlw, false, ""))
+        << ",\"delta_t_minutes\":" << JsonNumber(deltaT)
+        << ",\"delta_t\":" << JsonString(ComputeSteps::DeltaTText(deltaT)) << ",\"calendars\":{";
+    bool first = true;
+    for (const Row& row : kRows) {
+        const DateLabel& label = display.labels[static_cast<size_t>(row.calendar)];
+        out << (first ? "" : ",") << JsonString(std::string(CalendarTable::strCalendarCode[static_cast<size_t>(row.calendar)]))
+            << ":{\"text\":" << JsonString(label.shortText) << ",\"label\":" << JsonString(label.caption)
+            << ",\"tooltip\":" << JsonString(label.toolTip);
+        if (!label.fields.empty()) {
+            out << ",\"fields\":{";
+            for (size_t i = 0; i < label.fields.size(); ++i)
+                out << (i ? "," : "") << JsonString(label.fields[i].first) << ":" << label.fields[i].second;
+            out << "}";
+        }
+        out << "}";
+        first = false;
+    }
+    out << "},\"moon\":" << MoonJson(display.ajd) << "}\n";
+}
+
+}  // namespace
+
+int RunConvert(std::vector<std::string> argv, std::istream& in, std::ostream& out, std::ostream& err) {
+    Args args(std::move(argv));
+    ConvertOptions options;
+    std::vector<std::string> entries;
+    bool optionsEnded = false;
+    bool daysGiven = false;
+    while (!args.Done()) {
+        std::string error;
+        if (!optionsEnded && TakeFrameOption(args, options.frame, error)) {
+            if (!error.empty()) {
+                err << "selvanor-cli convert: " << error << "\n";
+                return 1;
+            }
+            continue;
+        }
+        const std::string arg = args.Take();
+        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
+            entries.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--json") {
+            options.json = true;
+        } else if (arg == "--entry-calendar") {
+            const auto code = args.Value();
+            const int index = code ? CalendarTable::CalendarIndex(StrProc::UpperCase(*code)) : -1;
+            if (index < 0) {
+                err << "selvanor-cli convert: --entry-calendar needs one of CE, JC, ARC, VO, LLT, DVG, CJD, AJD, QLW\n";
+                return 1;
+            }
+            options.entryCalendar = index;
+        } else if (arg == "--plus" || arg == "--minus") {
+            const auto days = args.Value();
+            if (!days || daysGiven) {
+                err << "selvanor-cli convert: give one of --plus DAYS or --minus DAYS\n";
+                return 1;
+            }
+            daysGiven = true;
+            options.days = *days;
+            options.plus = arg == "--plus";
+        } else {
+            err << "selvanor-cli convert: unknown option " << arg
+                << " (an entry beginning with \"-\" goes after \"--\")\n";
+            return 1;
+        }
+    }
+    if (entries.empty()) {
+        err << "selvanor-cli convert: no entry given (try selvanor-cli --help)\n";
+        return 1;
+    }
+
+    int status = 0;
+    bool firstOutput = true;
+    auto convertOne = [&](const std::string& entry) {
+        const ComputedEntry moment = ComputeEntry(entry, options);
+        if (!moment.error.empty()) {
+            err << entry << ": " << moment.error << "\n";
+            status = 2;
+            return;
+        }
+        const int entryCalendar = moment.calendar;
+        const DateDisplay display = ComputeAllDates(moment.ajd, options.frame, NumberFormat{});
+        ConvertOptions shown = options;
+        shown.entryCalendar = entryCalendar;
+        if (options.json) {
+            PrintJson(entry, display, options, entryCalendar, out);
+        } else {
+            if (!firstOutput) out << "\n";
+            PrintText(display, shown, out);
+        }
+        firstOutput = false;
+    };
+    for (const std::string& entry : entries) {
+        if (entry == "-") {
+            std::string line;
+            while (std::getline(in, line)) {
+                if (!line.empty() && line.back() == '\r') line.pop_back();
+                if (StrProc::Trim(line).empty()) continue;
+                convertOne(line);
+            }
+        } else {
+            convertOne(entry);
+        }
+    }
+    out.flush();
+    return status;
+}
+
+}  // namespace Cli

@@ -1,0 +1,9 @@
+// selvanor-cli convert: every notation of typed moments, as the window shows them.
+#pragma once
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace Cli {
+int RunConvert(std::vector<std::string> args, std::istream& in, std::ostream& out, std::ostream& err);
+}

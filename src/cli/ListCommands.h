@@ -1,0 +1,13 @@
+// selvanor-cli phases and eclipses: lists of principal phases and eclipses between two moments.
+#pragma once
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace Cli {
+int RunPhases(std::vector<std::string> args, std::ostream& out, std::ostream& err);
+int RunEclipses(std::vector<std::string> args, std::ostream& out, std::ostream& err);
+// The eclipse types of a search target of the window ("Total solar eclipse": 3, 4, 6, 7);
+// empty when the text names no eclipse target.
+std::vector<int> EclipseTypesOfTarget(const std::string& target);
+}  // namespace Cli
