@@ -2,25 +2,11 @@
 
 #include <ostream>
 
-#include "astro/SolEq.h"
-#include "astro/Syzyg.h"
-#include "calendars/dvg/DVGCal.h"
-#include "calendars/vo/VoCal.h"
 #include "cli/ConvertCommand.h"
 #include "cli/ListCommands.h"
-#include "dates/DatePr2.h"
+#include "mainwin/core/ModuleStartup.h"
 
 namespace Cli {
-
-namespace {
-void InitialiseModules() {
-    DatePr2::InitDateNames();
-    Syzyg::InitLunations();
-    VoCal::InitLunarCalendarConstants();
-    SolEq::InitSolEq();
-    DVGCal::InitDvgMonthNames();
-}
-}  // namespace
 
 std::string HelpText() {
     return R"(selvanor-cli: dates in nine notations, and the Moon, from the command line.

@@ -7,7 +7,7 @@
 #include "dates/ClockService.h"
 #include "dates/DatePr2.h"
 #include "help/HelpWindow.h"
-#include "mainwin/ModuleStartup.h"
+#include "mainwin/core/ModuleStartup.h"
 #include "mainwin/core/CalendarTable.h"
 #include "mainwin/frmMain.h"
 

@@ -42,3 +42,15 @@ TEST(DateDisplay, LunarCalendarLabels) {
     EXPECT_EQ(DateBoxTextOfLabel(d, DVG, {false, 0}), "1-94-08-25 DVG 12:00");
     EXPECT_EQ(DateBoxTextOfLabel(d, LLT, {false, 0}), "122-12-09-1 LLT 12:00");
 }
+
+TEST(DateDisplay, LunarWeekLabelUsesTheSixOClockDay) {
+    // 2001-04-10 at 05:00 is still the lunar-week day that began on 2001-04-09 at 06:00.
+    const double morning = 2452009.5 + 5 / 24.0;
+    const DateDisplay early = ComputeAllDates(morning, {false, 0}, NumberFormat{});
+    const DateDisplay later = ComputeAllDates(morning + 2 / 24.0, {false, 0}, NumberFormat{});
+    EXPECT_EQ(early.qlwDay + 1, later.qlwDay);
+    EXPECT_EQ(early.civilDay, later.civilDay);
+    EXPECT_EQ(later.labels[QLW].caption, "5001-01-3-3 QLW (Daythree in Weekthree of Brevolt, 5001)");
+    EXPECT_EQ(later.labels[QLW].shortText, "5001-01-3-3 QLW");
+    EXPECT_EQ(DateBoxTextOfLabel(later, QLW, {false, 0}), "5001-01-3-3 QLW 01:00");
+}

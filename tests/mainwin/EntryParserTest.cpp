@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "mainwin/core/CalendarTable.h"
 #include "mainwin/core/EntryParser.h"
 
@@ -140,5 +142,21 @@ TEST(EntryGrammar, LunarCalendarEntries) {
         {"442-13-01 ARC", 8}, {"442-10-30 ARC", 8}, {"4696-11 ARC", 8},
         {"104-05-13-01 VO", 9}, {"104-05-09 VO", 9}, {"122-06-10-1 LLT", 10},
         {"7-05-2 LLT", 10}, {"1-10-13-30 DVG", 11}, {"-0-1-1-1 DVG", 11}};
+    for (const auto& [entry, error] : rejected) EXPECT_EQ(ParseDateEntry(entry, Context()).error, error) << entry;
+}
+
+TEST(EntryGrammar, LunarWeekEntriesBeginTheirDayAtSixInTheMorning) {
+    const EntryResult noon = ParseDateEntry("5001-01-3-3 QLW", Context());
+    ASSERT_EQ(noon.error, 0);
+    EXPECT_EQ(noon.calendarIndex, CalendarTable::QLW);
+    // 12:00 on the lunar-week clock is 18:00 on the civil clock of the same day number ...
+    const double civilDay = std::floor(noon.ajd + 0.5);
+    EXPECT_NEAR(noon.ajd + 0.5 - civilDay, 0.75, 1e-9);
+    // ... and 20:00 is 02:00 of the next civil day.
+    const EntryResult late = ParseDateEntry("5001-01-3-3 QLW 20:00", Context());
+    ASSERT_EQ(late.error, 0);
+    EXPECT_NEAR(late.ajd + 0.5, civilDay + 1 + 2 / 24.0, 1e-9);
+    const std::pair<const char*, int> rejected[] = {
+        {"5001-01-3 QLW", 15}, {"5001-01-5-1 QLW", 17}, {"5001-01-1-10 QLW", 18}, {"5001-14-1-1 QLW", 16}};
     for (const auto& [entry, error] : rejected) EXPECT_EQ(ParseDateEntry(entry, Context()).error, error) << entry;
 }

@@ -3,6 +3,7 @@
 #include "calendars/arc/ArcCal.h"
 #include "calendars/dvg/DVGCal.h"
 #include "calendars/llt/LltCal.h"
+#include "calendars/qlw/QLWC.h"
 #include "calendars/vo/VoCal.h"
 #include "dates/DatePr2.h"
 #include "mainwin/core/CalendarTable.h"
@@ -48,6 +49,18 @@ int Goddess(const std::string& text, int32_t& jdn) {
     jdn = date.jdn;
     return 0;
 }
+// The lunar-week reader says what is wrong: the form (-2, also for an empty text), the month
+// (-3), the week (-4) or the day (-5).
+int LunarWeek(const std::string& text, int32_t& jdn) {
+    QLWC::QlwDate date{};
+    switch (QLWC::ParseQlwDate(text, date)) {
+        case 0: jdn = date.jdn; return 0;
+        case -3: return 16;
+        case -4: return 17;
+        case -5: return 18;
+        default: return 15;
+    }
+}
 }  // namespace
 
 int DateTextToJdn(int calendarIndex, const std::string& dateText, int32_t& jdn) {
@@ -59,7 +72,7 @@ int DateTextToJdn(int calendarIndex, const std::string& dateText, int32_t& jdn) 
         case VO: return Solilunar(dateText, jdn);
         case LLT: return Triday(dateText, jdn);
         case DVG: return Goddess(dateText, jdn);
-        case QLW: return 15;
+        case QLW: return LunarWeek(dateText, jdn);
         default: return 13;
     }
 }

@@ -3,6 +3,7 @@
 #include "calendars/arc/ArcCal.h"
 #include "calendars/dvg/DVGCal.h"
 #include "calendars/llt/LltCal.h"
+#include "calendars/qlw/QLWC.h"
 #include "calendars/vo/VoCal.h"
 #include "mainwin/core/CalendarTable.h"
 
@@ -48,6 +49,17 @@ DateLabel Goddess(int32_t jdn) {
     return Label(DVGCal::FormatDvgDate(date, 1), DVGCal::FormatDvgDate(date, 2), DVGCal::FormatDvgDate(date, 3),
                  {{"cycle", date.cycle}, {"year", date.year}, {"month", date.month}, {"day", date.day}});
 }
+// The lunar-week label: the plain date with its long form in parentheses. The calendar has
+// no description form, so the tool tip stays empty.
+DateLabel LunarWeek(int32_t jdn) {
+    QLWC::QlwDate date{};
+    date.jdn = jdn;
+    QLWC::JdnToQlwDate(date);
+    if (!date.valid) return {};
+    const std::string plain = QLWC::FormatQlwDate(date, 1);
+    return Label(plain, plain + " (" + QLWC::FormatQlwDate(date, 2) + ")", QLWC::FormatQlwDate(date, 4),
+                 {{"year", date.year}, {"month", date.month}, {"week", date.week}, {"day", date.day}});
+}
 }  // namespace
 
 DateLabel LabelOfDay(int calendarIndex, int32_t jdn) {
@@ -57,6 +69,7 @@ DateLabel LabelOfDay(int calendarIndex, int32_t jdn) {
         case VO: return Solilunar(jdn);
         case LLT: return Triday(jdn);
         case DVG: return Goddess(jdn);
+        case QLW: return LunarWeek(jdn);
         default: return {};
     }
 }

@@ -1,8 +1,9 @@
-#include "mainwin/ModuleStartup.h"
+#include "mainwin/core/ModuleStartup.h"
 
 #include "astro/SolEq.h"
 #include "astro/Syzyg.h"
 #include "calendars/dvg/DVGCal.h"
+#include "calendars/qlw/QLWC.h"
 #include "calendars/vo/VoCal.h"
 #include "dates/DatePr2.h"
 
@@ -14,4 +15,5 @@ void InitialiseModules() {
     VoCal::InitLunarCalendarConstants();
     SolEq::InitSolEq();
     DVGCal::InitDvgMonthNames();
+    QLWC::InitQlwNames();
 }
