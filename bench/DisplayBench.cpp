@@ -1,0 +1,51 @@
+// One full display of a moment: the nine date texts and the Moon's state, as the window and
+// selvanor-cli compute them after every change of the moment.
+#include <benchmark/benchmark.h>
+
+#include "mainwin/core/DateDisplay.h"
+#include "mainwin/core/ModuleStartup.h"
+#include "moondata/MoonData.h"
+
+namespace {
+void InitOnce() {
+    static const bool done = [] {
+        InitialiseModules();
+        return true;
+    }();
+    (void)done;
+}
+
+// Moments a day and a quarter apart, so that every calendar and the Moon see new days.
+void BM_AllNineDates(benchmark::State& state) {
+    InitOnce();
+    double ajd = 2451545.0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ComputeAllDates(ajd, TimeFrame{false, 60}, NumberFormat{}));
+        ajd += 1.25;
+    }
+}
+BENCHMARK(BM_AllNineDates);
+
+void BM_FullDisplayWithMoon(benchmark::State& state) {
+    InitOnce();
+    double ajd = 2451545.0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ComputeAllDates(ajd, TimeFrame{false, 60}, NumberFormat{}));
+        benchmark::DoNotOptimize(MoonData::ComputeMoonState(ajd, false));
+        ajd += 1.25;
+    }
+}
+BENCHMARK(BM_FullDisplayWithMoon);
+
+// Far from the present the Moon's state comes from phase times instead of positions.
+void BM_FullDisplayWithMoonIn3000BC(benchmark::State& state) {
+    InitOnce();
+    double ajd = 625000.0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ComputeAllDates(ajd, TimeFrame{true, 0}, NumberFormat{}));
+        benchmark::DoNotOptimize(MoonData::ComputeMoonState(ajd, false));
+        ajd += 1.25;
+    }
+}
+BENCHMARK(BM_FullDisplayWithMoonIn3000BC);
+}  // namespace
