@@ -52,8 +52,15 @@ bool FillAge(MoonState& s, double x, const Ephemeris& e) {
     const double newMoon = e.phaseTime(s.lunation, 0);
     s.ageDays = x - newMoon;
     s.lunationDays = e.phaseTime(s.lunation + 1, 0) - newMoon;
-    s.ageLabel = "[" + std::to_string(s.lunation) + "] " + AgeText(s.ageDays) + " (" +
-                 OneDecimal(100.0 * s.ageDays / s.lunationDays) + "%)";
+    // Built by appending: GCC 12 warns falsely (-Wrestrict) on a chain of + starting at "[".
+    std::string label = "[";
+    label += std::to_string(s.lunation);
+    label += "] ";
+    label += AgeText(s.ageDays);
+    label += " (";
+    label += OneDecimal(100.0 * s.ageDays / s.lunationDays);
+    label += "%)";
+    s.ageLabel = std::move(label);
     return true;
 }
 
