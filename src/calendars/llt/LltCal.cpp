@@ -1,4 +1,5 @@
 // The program's side of the Lunar Liberalia Triday calendar over the tridaycalc library.
+#include "calendars/CycleYearStep.h"
 #include "calendars/llt/LltCal.h"
 
 #include <array>
@@ -99,27 +100,8 @@ void LimitLltTriday(LltDate& date) {
 
 namespace {
 
-// Next or previous year, wrapping at the cycle ends; false when the cycle would leave 32 bits.
-// Comparisons come before each +1 or -1 so that no field value can overflow.
 bool StepYearNumber(LltDate& date, bool forward) {
-    if (forward) {
-        if (date.year < LltYearsPerCycle) {
-            ++date.year;
-            return true;
-        }
-        if (date.cycle == std::numeric_limits<int32_t>::max()) return false;
-        date.year = 1;
-        ++date.cycle;
-        return true;
-    }
-    if (date.year > 1) {
-        --date.year;
-        return true;
-    }
-    if (date.cycle == std::numeric_limits<int32_t>::min()) return false;
-    date.year = LltYearsPerCycle;
-    --date.cycle;
-    return true;
+    return CycleYearStep::StepYearNumber(date, LltYearsPerCycle, forward);
 }
 
 }  // namespace

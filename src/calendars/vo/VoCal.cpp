@@ -1,4 +1,5 @@
 // The program's side of the Varnel-Ostrik Solilunar calendar over the solicalc library.
+#include "calendars/CycleYearStep.h"
 #include "calendars/vo/VoCal.h"
 
 #include <array>
@@ -97,31 +98,25 @@ std::string FormatVoDate(const VoDate& date, int form) {
     }
 }
 
+namespace {
+bool StepYearNumber(VoDate& date, bool forward) {
+    return CycleYearStep::StepYearNumber(date, VoYearsPerCycle, forward);
+}
+}  // namespace
+
 void StepVoMonth(VoDate& date, bool forward) {
     // Comparisons come before each +1 or -1 so that no field value can overflow.
     VoDate next = date;
     if (forward) {
         if (next.month >= VoMonthsInYear(next.year, next.cycle)) {
+            if (!StepYearNumber(next, true)) return;
             next.month = 1;
-            if (next.year >= VoYearsPerCycle) {
-                if (next.cycle == std::numeric_limits<int32_t>::max()) return;
-                next.year = 1;
-                ++next.cycle;
-            } else {
-                ++next.year;
-            }
         } else {
             ++next.month;
         }
     } else {
         if (next.month <= 1) {
-            if (next.year <= 1) {
-                if (next.cycle == std::numeric_limits<int32_t>::min()) return;
-                next.year = VoYearsPerCycle;
-                --next.cycle;
-            } else {
-                --next.year;
-            }
+            if (!StepYearNumber(next, false)) return;
             next.month = VoMonthsInYear(next.year, next.cycle);
         } else {
             --next.month;
@@ -133,23 +128,7 @@ void StepVoMonth(VoDate& date, bool forward) {
 
 void StepVoYear(VoDate& date, bool forward) {
     VoDate next = date;
-    if (forward) {
-        if (next.year >= VoYearsPerCycle) {
-            if (next.cycle == std::numeric_limits<int32_t>::max()) return;
-            next.year = 1;
-            ++next.cycle;
-        } else {
-            ++next.year;
-        }
-    } else {
-        if (next.year <= 1) {
-            if (next.cycle == std::numeric_limits<int32_t>::min()) return;
-            next.year = VoYearsPerCycle;
-            --next.cycle;
-        } else {
-            --next.year;
-        }
-    }
+    if (!StepYearNumber(next, forward)) return;
     const int months = VoMonthsInYear(next.year, next.cycle);
     if (next.month > months) next.month = months;
     ClampDay(next);
