@@ -1,7 +1,9 @@
 // Start-up, defaults, lists, enabling and focus rules, Now with the live clock, Help and Quit.
 #include <QApplication>
 #include <QCloseEvent>
+#include <QBitmap>
 #include <QDir>
+#include <QIcon>
 #include <QKeyEvent>
 
 #include "dates/ClockService.h"
@@ -129,6 +131,12 @@ void frmMain::SetDefaults() {
     chkLog->setChecked(false);
     picCheck->hide();
     lblActualEclipseData->clear();
+    // The window's icon: the full Moon picture with its key colour made transparent.
+    QPixmap moon(strPicPath + "fullmoon.bmp");
+    if (!moon.isNull()) {
+        moon.setMask(moon.createMaskFromColor(QColor(200, 0, 0)));
+        setWindowIcon(QIcon(moon));
+    }
     QDir folder(services_.stateFolder);
     if (!services_.stateFolder.isEmpty() && !folder.exists()) QDir().mkdir(folder.absolutePath());
     strStateFile = folder.absoluteFilePath("slvn.usr");
