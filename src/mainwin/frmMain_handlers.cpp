@@ -6,6 +6,8 @@ void frmMain::ConnectHandlers() {
     connect(cmdNow, &QPushButton::clicked, this, &frmMain::Now);
     connect(Clock, &QTimer::timeout, this, &frmMain::ClockTick);
     connect(cmdHelp, &QPushButton::clicked, this, &frmMain::ShowHelp);
+    // The program's user guide is its help window; the link opens it too.
+    connect(lblOnlineDocumentation, &ClickableLabel::clicked, this, &frmMain::ShowHelp);
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::Quit);
     connect(cmdCompute, &QPushButton::clicked, this, &frmMain::Compute);
     connect(cmdClearDate, &QPushButton::clicked, this, [this] {

@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QRadioButton>
 
 #include "WindowFixture.h"
@@ -125,12 +126,37 @@ TEST_F(WindowTest, FocusRules) {
     EXPECT_EQ(QApplication::focusWidget(), Find<QPushButton>("cmdQuit"));
 }
 
-TEST_F(WindowTest, HelpOpensWithoutBlocking) {
-    Find<QPushButton>("cmdHelp")->click();
-    QWidget* help = nullptr;
+namespace {
+QWidget* HelpWindowShown() {
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == "frmHelp") help = w;
+        if (w->objectName() == "frmHelp" && w->isVisible()) return w;
+    return nullptr;
+}
+}  // namespace
+
+TEST_F(WindowTest, HelpOpensWithoutBlockingFromTheButtonAndF1) {
+    Find<QPushButton>("cmdHelp")->click();
+    QWidget* help = HelpWindowShown();
     ASSERT_NE(help, nullptr);
-    EXPECT_TRUE(help->isVisible());
     help->close();
+    EXPECT_EQ(HelpWindowShown(), nullptr);
+    QKeyEvent f1(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(Find<QLineEdit>("txbDate"), &f1);
+    ASSERT_NE(HelpWindowShown(), nullptr);
+    HelpWindowShown()->showMinimized();
+    QApplication::sendEvent(Find<QPushButton>("cmdMove"), &f1);
+    EXPECT_FALSE(HelpWindowShown()->isMinimized());
+    HelpWindowShown()->close();
+}
+
+TEST_F(WindowTest, DateBoxIsTrimmedWhenItLosesTheFocus) {
+    auto* box = Find<QLineEdit>("txbDate");
+    box->setText("  2003-12-31 CE  ");
+    QFocusEvent out(QEvent::FocusOut);
+    QApplication::sendEvent(box, &out);
+    EXPECT_EQ(box->text(), "2003-12-31 CE");
+    Find<QLineEdit>("txbPlusMinus")->setText("5");
+    Find<QPushButton>("cmdClearDate")->click();
+    EXPECT_TRUE(box->text().isEmpty());
+    EXPECT_TRUE(Find<QLineEdit>("txbPlusMinus")->text().isEmpty());
 }
