@@ -12,7 +12,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
-#include <functional>
 #include <memory>
 
 #include "mainwin/ClickableLabel.h"
@@ -148,7 +147,7 @@ private:
     void ZoneChanged();
     void TimeSystemChosen();
     void SetForeColour(QWidget* widget, const QColor& colour);
-    QString Message(DialogService::Icon icon, const QString& title, const QString& text);
+    void Message(DialogService::Icon icon, const QString& title, const QString& text);
     NumberFormat UserNumberFormat() const;
 
     MainWindowServices services_;

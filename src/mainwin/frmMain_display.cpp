@@ -1,10 +1,10 @@
 // The date display: the nine date labels, delta T and the mark of the entry calendar.
 #include <QLocale>
 
+#include "astro/Syzyg.h"
 #include "mainwin/core/CalendarTable.h"
 #include "mainwin/core/ComputeSteps.h"
 #include "mainwin/frmMain.h"
-#include "mainwin/MoonDisplay.h"
 
 NumberFormat frmMain::UserNumberFormat() const {
     const QLocale locale;
@@ -28,8 +28,7 @@ QString frmMain::ShowAllDates() {
 }
 
 void frmMain::ShowDeltaT() {
-    const auto minutes = DeltaTMinutesAt(dblCurrentAJDate);
-    lblDeltaT[1]->setText(minutes ? QString::fromStdString(ComputeSteps::DeltaTText(*minutes)) : QString());
+    lblDeltaT[1]->setText(QString::fromStdString(ComputeSteps::DeltaTText(Syzyg::DeltaTAt(dblCurrentAJDate))));
 }
 
 void frmMain::MarkEntryCalendar() {

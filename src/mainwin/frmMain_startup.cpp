@@ -302,7 +302,6 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-QString frmMain::Message(DialogService::Icon icon, const QString& title, const QString& text) {
+void frmMain::Message(DialogService::Icon icon, const QString& title, const QString& text) {
     services_.dialogs->Show(this, icon, title, text);
-    return text;
 }

@@ -1,13 +1,9 @@
-#include "mainwin/MoonDisplay.h"
-
+// The Moon for the displayed moment: phase and illumination, lunation and age, the picture.
 #include <QImage>
 #include <QPixmap>
 
-#include "astro/Syzyg.h"
 #include "mainwin/frmMain.h"
 #include "moondata/MoonData.h"
-
-std::optional<double> DeltaTMinutesAt(double ajd) { return Syzyg::DeltaTAt(ajd); }
 
 namespace {
 // Pictures are read with Qt and handed to the drawing as plain 0xRRGGBB pixels.
