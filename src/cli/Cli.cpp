@@ -22,7 +22,7 @@ Usage:
       GMT, entry calendar CE. A refused entry prints the window's message to standard
       error, prefixed with the entry, and the exit status is 2; the others still convert.
       Example: selvanor-cli convert "2003-12-31 ce 15:55"
-               selvanor-cli convert --zone +05:30 --json -- -44-03-15 JC "4696-11-25 ARC"
+               selvanor-cli convert --zone +05:30 --json -- "-44-03-15 JC" "4696-11-25 ARC"
                printf '2000-01-01 CE\n1-94-08-25 DVG\n' | selvanor-cli convert -
 
   selvanor-cli phases --from ENTRY --to ENTRY [--greenwich | --zone +-HH:MM] [--csv]

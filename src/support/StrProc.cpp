@@ -142,7 +142,12 @@ double LeadingNumber(std::string_view text) {
     // from_chars is independent of the user's locale, unlike strtod.
     double value = 0.0;
     const auto result = std::from_chars(text.data() + start, text.data() + i, value);
-    if (result.ec == std::errc::result_out_of_range) value = std::numeric_limits<double>::max();
+    if (result.ec == std::errc::result_out_of_range) {
+        // Too large, or so small that it underflows: a whole part of zeros tells which.
+        const auto whole = text.substr(start, i - start);
+        const bool tiny = whole.substr(0, whole.find('.')).find_first_not_of('0') == std::string_view::npos;
+        value = tiny ? 0.0 : std::numeric_limits<double>::max();
+    }
     if (!std::isfinite(value)) value = std::numeric_limits<double>::max();
     return negative ? -value : value;
 }

@@ -67,6 +67,7 @@ TEST(StrProc, LeadingNumbers) {
     EXPECT_DOUBLE_EQ(LeadingNumber("abc"), 0.0);
     EXPECT_DOUBLE_EQ(LeadingNumber("1.2.3"), 1.2);
     EXPECT_GT(LeadingNumber(std::string(400, '9')), 1e300);
+    EXPECT_EQ(LeadingNumber("0." + std::string(400, '0') + "1"), 0.0);  // underflow reads as 0, not as huge
     EXPECT_EQ(LeadingInteger("-0042-"), -42);
     EXPECT_EQ(LeadingInteger("x"), 0);
     EXPECT_GT(LeadingInteger(std::string(40, '9')), 0);  // saturates, never wraps
