@@ -1,4 +1,5 @@
-// The year step shared by the calendars whose dates carry a cycle number (VO and LLT records).
+// The year and month steps shared by the calendars whose dates carry a cycle number (VO and
+// LLT records).
 #pragma once
 #include <cstdint>
 #include <limits>
@@ -27,6 +28,29 @@ bool StepYearNumber(Date& date, int32_t yearsPerCycle, bool forward) {
     if (date.cycle == std::numeric_limits<int32_t>::min()) return false;
     date.year = yearsPerCycle;
     --date.cycle;
+    return true;
+}
+
+// Moves date.month by one, into the next or previous year (and cycle) past the year's ends;
+// monthsInYear(date) gives the number of months of the year the date has. False, with nothing
+// changed, when the cycle number would leave 32 bits.
+template <typename Date, typename MonthsInYear>
+bool StepMonthNumber(Date& date, int32_t yearsPerCycle, MonthsInYear monthsInYear, bool forward) {
+    Date next = date;
+    if (forward) {
+        if (next.month >= monthsInYear(next)) {
+            if (!StepYearNumber(next, yearsPerCycle, true)) return false;
+            next.month = 1;
+        } else {
+            ++next.month;
+        }
+    } else if (next.month <= 1) {
+        if (!StepYearNumber(next, yearsPerCycle, false)) return false;
+        next.month = monthsInYear(next);
+    } else {
+        --next.month;
+    }
+    date = next;
     return true;
 }
 

@@ -98,38 +98,16 @@ void LimitLltTriday(LltDate& date) {
     }
 }
 
-namespace {
-
-bool StepYearNumber(LltDate& date, bool forward) {
-    return CycleYearStep::StepYearNumber(date, LltYearsPerCycle, forward);
-}
-
-}  // namespace
-
 void StepLltMonth(LltDate& date, bool forward) {
     LltDate next = date;
-    if (forward) {
-        if (next.month >= 12) {
-            if (!StepYearNumber(next, true)) return;
-            next.month = 1;
-        } else {
-            ++next.month;
-        }
-    } else {
-        if (next.month <= 1) {
-            if (!StepYearNumber(next, false)) return;
-            next.month = 12;
-        } else {
-            --next.month;
-        }
-    }
+    if (!CycleYearStep::StepMonthNumber(next, LltYearsPerCycle, [](const LltDate&) { return 12; }, forward)) return;
     LimitLltTriday(next);
     date = next;
 }
 
 void StepLltYear(LltDate& date, bool forward) {
     LltDate next = date;
-    if (!StepYearNumber(next, forward)) return;
+    if (!CycleYearStep::StepYearNumber(next, LltYearsPerCycle, forward)) return;
     LimitLltTriday(next);
     date = next;
 }

@@ -98,37 +98,17 @@ std::string FormatVoDate(const VoDate& date, int form) {
     }
 }
 
-namespace {
-bool StepYearNumber(VoDate& date, bool forward) {
-    return CycleYearStep::StepYearNumber(date, VoYearsPerCycle, forward);
-}
-}  // namespace
-
 void StepVoMonth(VoDate& date, bool forward) {
-    // Comparisons come before each +1 or -1 so that no field value can overflow.
     VoDate next = date;
-    if (forward) {
-        if (next.month >= VoMonthsInYear(next.year, next.cycle)) {
-            if (!StepYearNumber(next, true)) return;
-            next.month = 1;
-        } else {
-            ++next.month;
-        }
-    } else {
-        if (next.month <= 1) {
-            if (!StepYearNumber(next, false)) return;
-            next.month = VoMonthsInYear(next.year, next.cycle);
-        } else {
-            --next.month;
-        }
-    }
+    const auto monthsInYear = [](const VoDate& d) { return VoMonthsInYear(d.year, d.cycle); };
+    if (!CycleYearStep::StepMonthNumber(next, VoYearsPerCycle, monthsInYear, forward)) return;
     ClampDay(next);
     date = next;
 }
 
 void StepVoYear(VoDate& date, bool forward) {
     VoDate next = date;
-    if (!StepYearNumber(next, forward)) return;
+    if (!CycleYearStep::StepYearNumber(next, VoYearsPerCycle, forward)) return;
     const int months = VoMonthsInYear(next.year, next.cycle);
     if (next.month > months) next.month = months;
     ClampDay(next);
