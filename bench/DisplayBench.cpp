@@ -2,8 +2,8 @@
 // selvanor-cli compute them after every change of the moment.
 #include <benchmark/benchmark.h>
 
-#include "mainwin/core/DateDisplay.h"
-#include "mainwin/core/ModuleStartup.h"
+#include "core/DateDisplay.h"
+#include "core/ModuleStartup.h"
 #include "moondata/MoonData.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "mainwin/core/ComputeSteps.h"
-#include "mainwin/core/DateDisplay.h"
-#include "mainwin/core/EntryParser.h"
-#include "mainwin/core/ModuleStartup.h"
+#include "core/ComputeMoment.h"
+#include "core/DateDisplay.h"
+#include "core/EntryParser.h"
+#include "core/ModuleStartup.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const bool initialised = [] {
@@ -24,12 +24,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     context.restoringHistory = (mode & 0x10) != 0;
     context.daysBoxEmpty = (mode & 0x20) == 0;
     context.frame = TimeFrame{(mode & 0x40) != 0, ((mode >> 1) % 49 - 24) * 30};
-    context.entryCalendarDateText = [] { return std::string("2000-01-01 CE 12:00"); };
+    context.entryCalendarDateText = "2000-01-01 CE 12:00";
     const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
 
     const EntryResult result = ParseDateEntry(text, context);
-    if (result.error < 0 || result.error > 19) std::abort();
-    if (result.error == 0 && ComputeSteps::RangeMessage(result.ajd).empty()) {
+    const int code = static_cast<int>(result.error);
+    if (code < 0 || code > 19) std::abort();
+    if (result.error == EntryError::None && RangeMessage(result.ajd).empty()) {
         const DateDisplay display = ComputeAllDates(result.ajd, context.frame, NumberFormat{});
         for (const DateLabel& label : display.labels)
             if (label.caption.empty()) std::abort();
@@ -37,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         EntryContext again = context;
         again.restoringHistory = false;
         const EntryResult copy = ParseDateEntry(DateBoxTextOfLabel(display, result.calendarIndex, context.frame), again);
-        if (copy.error != 0) std::abort();
+        if (copy.error != EntryError::None) std::abort();
     }
     return 0;
 }

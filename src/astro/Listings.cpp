@@ -21,9 +21,8 @@ bool ClampSpan(double& from, double& to) {
 // A lunation safely before the one containing ajd: phases and eclipses of the lunation
 // before can still fall on or after ajd.
 int32_t FirstLunation(double ajd) {
-    if (Syzyg::MeanSynodicMonth <= 0.0) Syzyg::InitLunations();
     return static_cast<int32_t>(
-               std::floor((ajd - Syzyg::LunationZeroNewMoon) / Syzyg::MeanSynodicMonth)) - 2;
+               std::floor((ajd - Syzyg::LunationZeroNewMoon()) / Syzyg::MeanSynodicMonth)) - 2;
 }
 
 }  // namespace

@@ -3,12 +3,14 @@
 #include <cstdint>
 #include <vector>
 
+#include "support/AcceptedRange.h"
+
 namespace Listings {
 
 // The span of moments the listings cover: the program's accepted range of AJDs (end of -3201
 // to 6000-01-01); requests reaching beyond it are cut to it.
-constexpr double kEarliestAjd = 552283.0;
-constexpr double kLatestAjd = 3912515.0;
+constexpr double kEarliestAjd = dblEarliestAJD;
+constexpr double kLatestAjd = dblLatestAJD;
 
 struct PhaseRow {
     int32_t lunation;

@@ -10,13 +10,7 @@
 
 namespace SolEq {
 
-double TwoPi = 0.0;
-
 namespace {
-
-struct PeriodicTerm {
-    double amplitude, phase, rate;  // phase in radians, rate in radians per Julian century
-};
 
 // Table 27.C: amplitude, phase (degrees), rate (degrees per Julian century).
 constexpr double kTable27C[24][3] = {
@@ -30,8 +24,6 @@ constexpr double kTable27C[24][3] = {
     {12, 320.81, 34777.259},  {9, 227.73, 1222.114},    {8, 15.45, 16859.074},
 };
 
-std::array<PeriodicTerm, 24> terms{};
-bool initialised = false;
 
 // Tables 27.A (years before 1000, Y = year / 1000) and 27.B (Y = (year - 2000) / 1000):
 // coefficients of Y^0..Y^4 of the mean event time JDE0, per event.
@@ -50,16 +42,9 @@ constexpr double kTable27B[4][5] = {
 
 }  // namespace
 
-void InitSolEq() {
-    TwoPi = 6.28318530717959;
-    for (size_t i = 0; i < terms.size(); ++i) {
-        terms[i] = {kTable27C[i][0], kTable27C[i][1] * TwoPi / 360.0, kTable27C[i][2] * TwoPi / 360.0};
-    }
-    initialised = true;
-}
+void InitSolEq() {}
 
 double SeasonStartTdt(int event, int32_t year) {
-    if (!initialised) InitSolEq();  // a caller that skipped start-up still gets the event
     const int row = (event >= 0 && event <= 2) ? event : 3;
     const bool early = year < 1000;
     const double y = early ? year / 1000.0 : (year - 2000) / 1000.0;
@@ -69,7 +54,10 @@ double SeasonStartTdt(int event, int32_t year) {
     const double w = (35999.373 * t - 2.47) / 360.0 * TwoPi;
     const double dl = 1.0 + 0.0334 * std::cos(w) + 0.0007 * std::cos(2.0 * w);
     double s = 0.0;
-    for (const PeriodicTerm& term : terms) s += term.amplitude * std::cos(term.phase + term.rate * t);
+    for (const auto& term : kTable27C) {
+        const double phase = term[1] * TwoPi / 360.0, rate = term[2] * TwoPi / 360.0;  // radians
+        s += term[0] * std::cos(phase + rate * t);
+    }
     return jde0 + 0.00001 * s / dl;
 }
 

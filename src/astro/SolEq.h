@@ -5,14 +5,13 @@
 
 namespace SolEq {
 
-// 2 pi; 0 until InitSolEq has run.
-extern double TwoPi;
+constexpr double TwoPi = 6.28318530717959;
 
-// Sets TwoPi and the periodic-term table; repeating it changes nothing.
+// The start-up step of the equinox module; its tables are constant, so it has nothing to do.
 void InitSolEq();
 
 // TT Julian date of event (0 March equinox, 1 June solstice, 2 September equinox, any other
-// value December solstice) of the Gregorian year (runs InitSolEq first if needed).
+// value December solstice) of the Gregorian year.
 double SeasonStartTdt(int event, int32_t year);
 // The same in GMT: minus the delta T of the whole year.
 double SeasonStart(int event, int32_t year);

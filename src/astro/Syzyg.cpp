@@ -9,12 +9,7 @@
 
 namespace Syzyg {
 
-double MeanSynodicMonth = 0.0;
-double LunationZeroNewMoon = 0.0;
-
 namespace {
-
-EclipseData sharedRecord{};
 
 // Day numbers of 1600-01-01 and 2099-12-31: the span the Moon's longitude is offered for.
 constexpr int32_t kFirstLongitudeDay = 2305448;
@@ -25,12 +20,16 @@ constexpr double kDayNumberLimit = 2.0e9;
 
 }  // namespace
 
-void InitLunations() {
-    MeanSynodicMonth = 29.5305888531;
-    LunationZeroNewMoon = PhaseTime(0, 0, sharedRecord);
+double LunationZeroNewMoon() {
+    // Computed once from the ephemeris; an immutable value from then on.
+    static const double newMoon = [] {
+        EclipseData record{};
+        return PhaseTime(0, 0, record);
+    }();
+    return newMoon;
 }
 
-EclipseData& SharedEclipseData() { return sharedRecord; }
+void InitLunations() { LunationZeroNewMoon(); }
 
 double DeltaTForYear(int32_t year) { return deltat(static_cast<double>(year), PHASECALC_DELTAT_CODE); }
 
@@ -55,18 +54,18 @@ double PhaseTime(int32_t n, int k, EclipseData& record) {
 
 int32_t LunationAt(double x) {
     if (!std::isfinite(x)) return std::numeric_limits<int32_t>::min();
-    if (MeanSynodicMonth <= 0.0) InitLunations();  // a caller that skipped start-up
     // The estimate is within one lunation of the answer; the bounds keep n + 1 in range.
     constexpr double kLowest = std::numeric_limits<int32_t>::min() + 2.0;
     constexpr double kHighest = std::numeric_limits<int32_t>::max() - 2.0;
-    double estimate = std::floor((x - LunationZeroNewMoon) / MeanSynodicMonth);
+    double estimate = std::floor((x - LunationZeroNewMoon()) / MeanSynodicMonth);
     if (estimate < kLowest) return static_cast<int32_t>(kLowest);
     if (estimate > kHighest) return static_cast<int32_t>(kHighest);
     int32_t n = static_cast<int32_t>(estimate);
     // Phase times increase with the lunation, so the walk ends; the bound is a guard only.
+    EclipseData record{};
     for (int step = 0; step < 64; ++step) {
-        const double a = PhaseTime(n, 0, sharedRecord);
-        const double b = PhaseTime(n + 1, 0, sharedRecord);
+        const double a = PhaseTime(n, 0, record);
+        const double b = PhaseTime(n + 1, 0, record);
         if (a <= x && x < b) return n;
         if (a > x) {
             if (n <= kLowest) return n;
@@ -85,9 +84,10 @@ int GetPhase(int32_t n, double x, bool& exact) {
     // different year's delta T than PhaseTime did (up to half a minute apart in the earliest
     // millennia), so that the exact moment of a phase could be reported as the phase before.
     exact = false;
-    if (n < std::numeric_limits<int32_t>::max() && PhaseTime(n + 1, 0, sharedRecord) <= x) return -1;
+    EclipseData record{};
+    if (n < std::numeric_limits<int32_t>::max() && PhaseTime(n + 1, 0, record) <= x) return -1;
     for (int k = 3; k >= 0; --k) {
-        const double t = PhaseTime(n, k, sharedRecord);
+        const double t = PhaseTime(n, k, record);
         if (t <= x) {
             // 0.00005 day (about 4.3 s): a moment this close counts as the phase itself.
             exact = std::fabs(t - x) < 0.00005;

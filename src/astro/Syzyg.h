@@ -7,16 +7,14 @@
 
 namespace Syzyg {
 
-// Mean length of a synodic month in days; set by InitLunations.
-extern double MeanSynodicMonth;
-// GMT Julian date of the new moon that begins lunation 0 (2000-01-06); set by InitLunations.
-extern double LunationZeroNewMoon;
+// Mean length of a synodic month in days.
+constexpr double MeanSynodicMonth = 29.5305888531;
+// GMT Julian date of the new moon that begins lunation 0 (2000-01-06), as PhaseTime gives it.
+double LunationZeroNewMoon();
 
-// Sets the two constants; call once at start-up before the other operations.
+// The start-up step of the lunation module: computes LunationZeroNewMoon ahead of first use.
+// Nothing depends on it having run.
 void InitLunations();
-
-// The record that InitLunations, LunationAt and GetPhase fill.
-EclipseData& SharedEclipseData();
 
 // delta T in minutes for a whole Common Era year.
 double DeltaTForYear(int32_t year);

@@ -4,7 +4,7 @@
 
 #include "cli/ConvertCommand.h"
 #include "cli/ListCommands.h"
-#include "mainwin/core/ModuleStartup.h"
+#include "core/ModuleStartup.h"
 
 namespace Cli {
 

@@ -4,8 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "mainwin/core/ComputeSteps.h"
-#include "mainwin/core/EntryParser.h"
+#include "core/ComputeMoment.h"
 #include "support/StrProc.h"
 
 namespace Cli {
@@ -32,13 +31,11 @@ std::optional<int> ParseZone(const std::string& text) {
 }
 
 ParsedMoment ParseMomentEntry(const std::string& entry, const TimeFrame& frame) {
-    EntryContext context;
-    context.frame = frame;
-    const EntryResult result = ParseDateEntry(entry, context);
-    if (StrProc::Trim(entry).empty()) return {0.0, EntryErrorText(19)};
-    if (result.error) return {0.0, EntryErrorText(result.error)};
-    const std::string range = ComputeSteps::RangeMessage(result.ajd);
-    if (!range.empty()) return {0.0, range};
+    ComputeRequest request;
+    request.dateBox = entry;
+    request.frame = frame;
+    const ComputeResult result = ComputeMoment(request);
+    if (!result.Ok()) return {0.0, result.message};
     return {result.ajd, {}};
 }
 

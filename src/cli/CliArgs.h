@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "mainwin/core/TimeFrame.h"
+#include "core/TimeFrame.h"
 
 namespace Cli {
 

@@ -6,10 +6,9 @@
 #include "astro/Syzyg.h"
 #include "cli/CliArgs.h"
 #include "cli/MoonLines.h"
-#include "mainwin/core/CalendarTable.h"
-#include "mainwin/core/ComputeSteps.h"
-#include "mainwin/core/DateDisplay.h"
-#include "mainwin/core/EntryParser.h"
+#include "core/CalendarRegistry.h"
+#include "core/ComputeMoment.h"
+#include "core/DateDisplay.h"
 #include "support/StrProc.h"
 
 namespace Cli {
@@ -24,52 +23,31 @@ struct ConvertOptions {
     bool json = false;
 };
 
-// The window's titles, in the order the date frame shows them.
-struct Row {
-    int calendar;
-    const char* title;
-};
-constexpr Row kRows[] = {{CalendarTable::CE, "Common Era:"},
-                         {CalendarTable::JC, "Julian:"},
-                         {CalendarTable::ARC, "Archetypes Calendar:"},
-                         {CalendarTable::VO, "Varnel-Ostrik Solilunar:"},
-                         {CalendarTable::LLT, "Lunar Liberalia Triday:"},
-                         {CalendarTable::DVG, "Dunhale-Varnel Goddess:"},
-                         {CalendarTable::QLW, "Quillon Lunar Week:"},
-                         {CalendarTable::CJD, "Chronological Julian date:"},
-                         {CalendarTable::AJD, "Astronomical Julian date:"}};
+// The window's title of a row as a heading: every heading ends in a colon.
+std::string Heading(const CalendarDescriptor& calendar) {
+    std::string title(calendar.title);
+    if (title.empty() || title.back() != ':') title += ':';
+    return title;
+}
 
-struct ComputedEntry {
-    double ajd = 0.0;
-    int calendar = CalendarTable::CE;  // the entry's calendar, which Compute makes the entry calendar
-    std::string error;
-};
-
-// Compute as the window runs it, without a moment on show: the entry (plus or minus days)
-// to a moment, or the window's message.
-ComputedEntry ComputeEntry(const std::string& entry, const ConvertOptions& options) {
-    if (StrProc::Trim(entry).empty()) return {0.0, 0, EntryErrorText(19)};
-    const auto amount = ComputeSteps::ReadDaysAmount(options.days);
-    if (!amount) return {0.0, 0, EntryErrorText(14)};
-    EntryContext context;
-    context.entryCalendar = options.entryCalendar;
-    context.daysBoxEmpty = !amount->present;
-    context.frame = options.frame;
-    const EntryResult result = ParseDateEntry(entry, context);
-    if (result.error) return {0.0, 0, EntryErrorText(result.error)};
-    double ajd = result.ajd;
-    if (amount->present) ajd += options.plus ? amount->value : -amount->value;
-    const std::string range = ComputeSteps::RangeMessage(ajd);
-    if (!range.empty()) return {0.0, 0, range};
-    return {ajd, result.calendarIndex, {}};
+// Compute as the window runs it, without a moment on show.
+ComputeResult ComputeEntry(const std::string& entry, const ConvertOptions& options) {
+    ComputeRequest request;
+    request.dateBox = entry;
+    request.daysBox = options.days;
+    request.plus = options.plus;
+    request.entryCalendar = options.entryCalendar;
+    request.frame = options.frame;
+    return ComputeMoment(request);
 }
 
 void PrintText(const DateDisplay& display, const ConvertOptions& options, std::ostream& out) {
-    for (const Row& row : kRows)
-        out << row.title << " " << display.labels[static_cast<size_t>(row.calendar)].caption << "\n";
+    for (CalendarTable::Index row : CalendarRegistry::kDisplayOrder)
+        out << Heading(CalendarRegistry::Calendar(row)) << " " << display.labels[static_cast<size_t>(row)].caption
+            << "\n";
     const bool qlw = options.entryCalendar == CalendarTable::QLW;
-    out << "Time: " << TimeZones::TimeLineText(display.ajd, options.frame, qlw, false, "") << "\n";
-    out << "Delta T: " << ComputeSteps::DeltaTText(Syzyg::DeltaTAt(display.ajd)) << "\n";
+    out << "Time: " << TimeZones::TimeLineText(display.ajd, options.frame, qlw) << "\n";
+    out << "Delta T: " << DeltaTText(Syzyg::DeltaTAt(display.ajd)) << "\n";
     for (const auto& [title, text] : MoonLines(display.ajd)) out << title << " " << text << "\n";
 }
 
@@ -81,14 +59,14 @@ void PrintJson(const std::string& entry, const DateDisplay& display, const Conve
         << ",\"cjd\":" << JsonNumber(display.cjd) << ",\"day_number\":" << display.civilDay
         << ",\"qlw_day_number\":" << display.qlwDay << ",\"greenwich\":" << (options.frame.greenwich ? "true" : "false")
         << ",\"zone_offset_minutes\":" << options.frame.zoneOffsetMinutes << ",\"entry_calendar\":"
-        << JsonString(std::string(CalendarTable::strCalendarCode[static_cast<size_t>(entryCalendar)]))
-        << ",\"time\":" << JsonString(TimeZones::TimeLineText(display.ajd, options.frame, qlw, false, ""))
+        << JsonString(std::string(CalendarRegistry::Calendar(entryCalendar).code))
+        << ",\"time\":" << JsonString(TimeZones::TimeLineText(display.ajd, options.frame, qlw))
         << ",\"delta_t_minutes\":" << JsonNumber(deltaT)
-        << ",\"delta_t\":" << JsonString(ComputeSteps::DeltaTText(deltaT)) << ",\"calendars\":{";
+        << ",\"delta_t\":" << JsonString(DeltaTText(deltaT)) << ",\"calendars\":{";
     bool first = true;
-    for (const Row& row : kRows) {
-        const DateLabel& label = display.labels[static_cast<size_t>(row.calendar)];
-        out << (first ? "" : ",") << JsonString(std::string(CalendarTable::strCalendarCode[static_cast<size_t>(row.calendar)]))
+    for (CalendarTable::Index row : CalendarRegistry::kDisplayOrder) {
+        const DateLabel& label = display.labels[static_cast<size_t>(row)];
+        out << (first ? "" : ",") << JsonString(std::string(CalendarRegistry::Calendar(row).code))
             << ":{\"text\":" << JsonString(label.shortText) << ",\"label\":" << JsonString(label.caption)
             << ",\"tooltip\":" << JsonString(label.toolTip);
         if (!label.fields.empty()) {
@@ -158,13 +136,13 @@ int RunConvert(std::vector<std::string> argv, std::istream& in, std::ostream& ou
     int status = 0;
     bool firstOutput = true;
     auto convertOne = [&](const std::string& entry) {
-        const ComputedEntry moment = ComputeEntry(entry, options);
-        if (!moment.error.empty()) {
-            err << entry << ": " << moment.error << "\n";
+        const ComputeResult moment = ComputeEntry(entry, options);
+        if (!moment.Ok()) {
+            err << entry << ": " << moment.message << "\n";
             status = 2;
             return;
         }
-        const int entryCalendar = moment.calendar;
+        const int entryCalendar = moment.entryCalendar;
         const DateDisplay display = ComputeAllDates(moment.ajd, options.frame, NumberFormat{});
         ConvertOptions shown = options;
         shown.entryCalendar = entryCalendar;

@@ -16,9 +16,11 @@
 
 #include "mainwin/ClickableLabel.h"
 #include "mainwin/DialogService.h"
-#include "mainwin/core/DateDisplay.h"
-#include "mainwin/core/EntryParser.h"
-#include "mainwin/core/TimeFrame.h"
+#include "core/Colours.h"
+#include "core/ComputeMoment.h"
+#include "core/DateDisplay.h"
+#include "core/MainWindowState.h"
+#include "core/TimeFrame.h"
 
 class ClockService;
 class HelpWindow;
@@ -34,6 +36,8 @@ struct MainWindowServices {
 
 using LabelPair = std::array<ClickableLabel*, 2>;
 
+inline QColor ToQColor(Rgb colour) { return QColor(colour.red, colour.green, colour.blue); }
+
 class frmMain : public QWidget {
     Q_OBJECT
 public:
@@ -43,28 +47,11 @@ public:
     // Start-up in its fixed order; shows the window.
     void Form_Load();
 
-    // --- state kept by the window ---
-    double dblCurrentAJDate = 0.0;
-    bool blnStartUpCompleted = false;
-    bool blnExact = false;
-    QString strPicPath;
-    int intMaxX = 89, intMaxY = 89;
-    bool blnLiveClock = false;
-    int intClockInterval = 5;
-    int intEntryCalendar = 0;
-    int intZoneOffset = 0;
-    QColor lngSelectedColour{255, 255, 255};
-    QColor lngUnselectedColour{200, 200, 200};
-    int intHistorySize = 8;
-    int32_t lngEclipseLunation = -10000000;
-    bool blnRestoringState = false;
-    bool blnRestoringHistory = false;
-    bool blnRepeating = false, blnPaused = false, blnStepDue = false;
-    QString strStateFile;
+    // The window's state besides its controls (tests read it; controls are found by name).
+    const MainWindowState& State() const { return state_; }
 
     // --- operations ---
     void SetDefaults();
-    void FillCalendarTables();
     void FillLists();
     void ClearDisplay();
     void EnableDisableFunctions(bool enable);
@@ -84,11 +71,12 @@ public:
 
     // Entry, conversion and display.
     void Compute();
-    // Reads the date box with the entry grammar, writes back its normal form and, on success,
-    // makes the entry's calendar the entry calendar.
-    EntryResult ParseDateBox();
-    void ReportEntryError(int error);
     QString ShowAllDates();
+    // The display of the moment on show: time line, dates, the Moon and delta T; returns the
+    // entry calendar's date text.
+    QString ShowMoment();
+    // ShowMoment, then the entry calendar's date copied into the date box.
+    QString RefreshDisplay();
     void CopyEntryCalendarDate();
     bool CheckRange(double ajd);
     void ShowDeltaT();
@@ -106,12 +94,24 @@ public:
     void ShowHelp();
     void Quit();
 
+    // The date label pair of each calendar, in the order of the calendar table.
+    std::array<LabelPair, CalendarTable::intNumCalendars>& DateLabels() { return dateLabels_; }
+    // The date display last computed for the moment on show.
+    const DateDisplay& LastDisplay() const { return lastDisplay_; }
+    DialogService& Dialogs() { return *services_.dialogs; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     // --- controls (objectName = name; label pairs name_0 / name_1) ---
     QGroupBox *fraDates, *fraTime, *fraConvert, *fraMove, *fraMoveStep, *fraMoveDirection,
         *fraStopPauseResume, *fraSearch, *fraHistory;
-    LabelPair lblCommonEraDate, lblJulianCalendarDate, lblArchetypesDate, lblVarnelOstrikSLCDate,
-        lblLTCLunarDate, lblDVGDate, lblQuillonLWCDate, lblChronologicalJulianDate,
-        lblAstronomicalJulianDate, lblPhaseOfMoon, lblAgeOfMoon, lblTime, lblDeltaT;
+    // The nine date label pairs in the order of the calendar table, named and titled as the
+    // calendar registry says (lblCommonEraDate, ...).
+    std::array<LabelPair, CalendarTable::intNumCalendars> dateLabels_;
+    LabelPair lblPhaseOfMoon, lblAgeOfMoon, lblTime, lblDeltaT;
     QPushButton *cmdNow, *cmdClearDate, *cmdCompute, *cmdReset, *cmdMove, *cmdStop, *cmdPauseResume,
         *cmdSearch, *cmdLogThisResult, *cmdViewLog, *cmdLogPreferences, *cmdSaveState, *cmdHelp,
         *cmdQuit, *cmdDisplayCalendar;
@@ -126,18 +126,14 @@ public:
     QCheckBox *chkRepeatedly, *chkLog;
     QTimer* Clock;
 
-    // The nine date labels in the order of the calendar table.
-    std::array<LabelPair*, 9> DateLabels();
-    // The date display last computed for the moment on show.
-    const DateDisplay& LastDisplay() const { return lastDisplay_; }
-    DialogService& Dialogs() { return *services_.dialogs; }
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void BuildControls();
+    void BuildDatesFrame();
+    void BuildTimeFrame();
+    void BuildConvertFrame();
+    void BuildMoveFrames();
+    void BuildSearchFrame();
+    void BuildHistoryFrame();
+    void ArrangeFrames();
     void ConnectHandlers();
     void ApplyOptionColours();
     void Initialise();
@@ -149,8 +145,10 @@ private:
     void SetForeColour(QWidget* widget, const QColor& colour);
     void Message(DialogService::Icon icon, const QString& title, const QString& text);
     NumberFormat UserNumberFormat() const;
+    void SelectComputerZone();
 
     MainWindowServices services_;
+    MainWindowState state_;
     DateDisplay lastDisplay_;
     QPointer<HelpWindow> help_;
     bool quitting_ = false;

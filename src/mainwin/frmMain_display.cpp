@@ -1,9 +1,9 @@
-// The date display: the nine date labels, delta T and the mark of the entry calendar.
+// The date display: the nine date labels, delta T, the mark of the entry calendar and the
+// whole display of the moment on show.
 #include <QLocale>
 
 #include "astro/Syzyg.h"
-#include "mainwin/core/CalendarTable.h"
-#include "mainwin/core/ComputeSteps.h"
+#include "core/ComputeMoment.h"
 #include "mainwin/frmMain.h"
 
 NumberFormat frmMain::UserNumberFormat() const {
@@ -17,22 +17,35 @@ NumberFormat frmMain::UserNumberFormat() const {
 }
 
 QString frmMain::ShowAllDates() {
-    lastDisplay_ = ComputeAllDates(dblCurrentAJDate, CurrentFrame(), UserNumberFormat());
-    auto labels = DateLabels();
-    const auto index = static_cast<size_t>(intEntryCalendar >= 0 && intEntryCalendar < 9 ? intEntryCalendar : 0);
-    for (size_t i = 0; i < labels.size(); ++i) {
-        (*labels[i])[1]->setText(QString::fromStdString(lastDisplay_.labels[i].caption));
-        (*labels[i])[1]->setToolTip(QString::fromStdString(lastDisplay_.labels[i].toolTip));
+    lastDisplay_ = ComputeAllDates(state_.dblCurrentAJDate, CurrentFrame(), UserNumberFormat());
+    for (size_t i = 0; i < dateLabels_.size(); ++i) {
+        dateLabels_[i][1]->setText(QString::fromStdString(lastDisplay_.labels[i].caption));
+        dateLabels_[i][1]->setToolTip(QString::fromStdString(lastDisplay_.labels[i].toolTip));
     }
-    return QString::fromStdString(lastDisplay_.labels[index].shortText);
+    const int entry = CalendarRegistry::Calendar(state_.intEntryCalendar).index;
+    return QString::fromStdString(lastDisplay_.labels[static_cast<size_t>(entry)].shortText);
+}
+
+QString frmMain::ShowMoment() {
+    ShowTimeOfDay();
+    const QString text = ShowAllDates();
+    DisplayMoonData(ToQColor(Colours::Navy));
+    ShowDeltaT();
+    return text;
+}
+
+QString frmMain::RefreshDisplay() {
+    const QString text = ShowMoment();
+    CopyEntryCalendarDate();
+    return text;
 }
 
 void frmMain::ShowDeltaT() {
-    lblDeltaT[1]->setText(QString::fromStdString(ComputeSteps::DeltaTText(Syzyg::DeltaTAt(dblCurrentAJDate))));
+    lblDeltaT[1]->setText(QString::fromStdString(DeltaTText(Syzyg::DeltaTAt(state_.dblCurrentAJDate))));
 }
 
 void frmMain::MarkEntryCalendar() {
-    auto labels = DateLabels();
-    for (size_t i = 0; i < labels.size(); ++i)
-        SetForeColour((*labels[i])[0], static_cast<int>(i) == intEntryCalendar ? lngSelectedColour : lngUnselectedColour);
+    for (size_t i = 0; i < dateLabels_.size(); ++i)
+        SetForeColour(dateLabels_[i][0], static_cast<int>(i) == state_.intEntryCalendar ? ToQColor(Colours::Selected)
+                                                                                        : ToQColor(Colours::Unselected));
 }

@@ -1,5 +1,4 @@
 // Connects the controls to their handlers and keeps the colours of chosen options.
-#include "mainwin/core/CalendarTable.h"
 #include "mainwin/frmMain.h"
 
 void frmMain::ConnectHandlers() {
@@ -23,9 +22,8 @@ void frmMain::ConnectHandlers() {
     });
     for (QObject* o : std::initializer_list<QObject*>{txbDate, txbPlusMinus, cmdMove, cmdHelp}) o->installEventFilter(this);
 
-    auto labels = DateLabels();
     for (int i = 0; i < CalendarTable::intNumCalendars; ++i) {
-        LabelPair& pair = *labels[static_cast<size_t>(i)];
+        LabelPair& pair = dateLabels_[static_cast<size_t>(i)];
         connect(pair[0], &ClickableLabel::clicked, this, [this, i] { DateLabelClicked(i, false); });
         connect(pair[1], &ClickableLabel::clicked, this, [this, i] { DateLabelClicked(i, true); });
     }
@@ -51,7 +49,7 @@ void frmMain::ConnectHandlers() {
     connect(chkRepeatedly, &QCheckBox::clicked, this, colourAndFocus(&frmMain::FocusMoveOrQuit));
     connect(chkLog, &QCheckBox::clicked, this, [this] {
         ApplyOptionColours();
-        if (blnStartUpCompleted) FocusMoveOrQuit();
+        if (state_.blnStartUpCompleted) FocusMoveOrQuit();
     });
     connect(cboMoveStep, &QComboBox::activated, this, [this] {
         if (isVisible()) FocusMoveOrQuit();
@@ -61,14 +59,14 @@ void frmMain::ConnectHandlers() {
 
 void frmMain::ApplyOptionColours() {
     const auto pair = [this](QWidget* chosen, QWidget* other) {
-        SetForeColour(chosen, lngSelectedColour);
-        SetForeColour(other, lngUnselectedColour);
+        SetForeColour(chosen, ToQColor(Colours::Selected));
+        SetForeColour(other, ToQColor(Colours::Unselected));
     };
     optLocal->isChecked() ? pair(optLocal, optGreenwich) : pair(optGreenwich, optLocal);
     optPlus->isChecked() ? pair(optPlus, optMinus) : pair(optMinus, optPlus);
     optNext->isChecked() ? pair(optNext, optPrevious) : pair(optPrevious, optNext);
     optMoveDirection[0]->isChecked() ? pair(optMoveDirection[0], optMoveDirection[1])
                                      : pair(optMoveDirection[1], optMoveDirection[0]);
-    SetForeColour(chkRepeatedly, chkRepeatedly->isChecked() ? lngSelectedColour : lngUnselectedColour);
-    SetForeColour(chkLog, chkLog->isChecked() ? lngSelectedColour : lngUnselectedColour);
+    SetForeColour(chkRepeatedly, chkRepeatedly->isChecked() ? ToQColor(Colours::Selected) : ToQColor(Colours::Unselected));
+    SetForeColour(chkLog, chkLog->isChecked() ? ToQColor(Colours::Selected) : ToQColor(Colours::Unselected));
 }

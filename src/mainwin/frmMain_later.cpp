@@ -11,8 +11,8 @@ bool frmMain::ReadSavedState() { return false; }
 void frmMain::SaveState() {}
 
 void frmMain::StopRepeatedMove() {
-    blnRepeating = false;
-    blnPaused = false;
+    state_.blnRepeating = false;
+    state_.blnPaused = false;
     fraStopPauseResume->hide();
 }
 

@@ -9,9 +9,9 @@
 #include "mainwin/frmMain.h"
 
 namespace {
-const QColor kNavy(0, 0, 128);
-const QColor kTitleGrey(224, 224, 224);
-const QColor kValueYellow(255, 255, 128);
+const QColor kNavy = ToQColor(Colours::Navy);
+const QColor kTitleGrey = ToQColor(Colours::TitleGrey);
+const QColor kValueYellow = ToQColor(Colours::ValueYellow);
 
 void Colour(QWidget* w, const QColor& fore) {
     QPalette p = w->palette();
@@ -26,10 +26,12 @@ T* Named(T* widget, const char* name) {
     return widget;
 }
 
-LabelPair MakePair(const char* name, const QString& title, QWidget* parent) {
-    LabelPair pair{new ClickableLabel(title, parent), new ClickableLabel(parent)};
-    pair[0]->setObjectName(QString::fromLatin1(name) + "_0");
-    pair[1]->setObjectName(QString::fromLatin1(name) + "_1");
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+LabelPair MakePair(std::string_view name, std::string_view title, QWidget* parent) {
+    LabelPair pair{new ClickableLabel(Text(title), parent), new ClickableLabel(parent)};
+    pair[0]->setObjectName(Text(name) + "_0");
+    pair[1]->setObjectName(Text(name) + "_1");
     Colour(pair[0], kTitleGrey);
     Colour(pair[1], kValueYellow);
     pair[1]->setTextInteractionFlags(Qt::NoTextInteraction);
@@ -67,28 +69,34 @@ void frmMain::BuildControls() {
     setWindowTitle("Selvanor");
     setAutoFillBackground(true);
     Colour(this, kTitleGrey);
+    BuildDatesFrame();
+    BuildTimeFrame();
+    BuildConvertFrame();
+    BuildMoveFrames();
+    BuildSearchFrame();
+    BuildHistoryFrame();
+    Clock = new QTimer(this);
+    Clock->setObjectName("Clock");
+    ArrangeFrames();
+}
 
-    // --- dates, Moon, Now ---
+// The nine dates in the registry's display order, the Moon's phase and age, and Now.
+void frmMain::BuildDatesFrame() {
     fraDates = Frame("fraDates", this);
-    lblCommonEraDate = MakePair("lblCommonEraDate", "Common Era:", fraDates);
-    lblJulianCalendarDate = MakePair("lblJulianCalendarDate", "Julian:", fraDates);
-    lblArchetypesDate = MakePair("lblArchetypesDate", "Archetypes Calendar:", fraDates);
-    lblVarnelOstrikSLCDate = MakePair("lblVarnelOstrikSLCDate", "Varnel-Ostrik Solilunar:", fraDates);
-    lblLTCLunarDate = MakePair("lblLTCLunarDate", "Lunar Liberalia Triday:", fraDates);
-    lblDVGDate = MakePair("lblDVGDate", "Dunhale-Varnel Goddess", fraDates);
-    lblQuillonLWCDate = MakePair("lblQuillonLWCDate", "Quillon Lunar Week:", fraDates);
-    lblChronologicalJulianDate = MakePair("lblChronologicalJulianDate", "Chronological Julian date:", fraDates);
-    lblAstronomicalJulianDate = MakePair("lblAstronomicalJulianDate", "Astronomical Julian date:", fraDates);
+    auto* datesGrid = new QGridLayout(fraDates);
+    int row = 0;
+    for (CalendarTable::Index index : CalendarRegistry::kDisplayOrder) {
+        const CalendarDescriptor& calendar = CalendarRegistry::Calendar(index);
+        dateLabels_[static_cast<size_t>(index)] = MakePair(calendar.labelName, calendar.title, fraDates);
+        AddPairRow(datesGrid, row++, dateLabels_[static_cast<size_t>(index)]);
+    }
     lblPhaseOfMoon = MakePair("lblPhaseOfMoon", "Phase of Moon, illumination:", fraDates);
     lblAgeOfMoon = MakePair("lblAgeOfMoon", "[Lunation] Age of Moon:", fraDates);
+    AddPairRow(datesGrid, row++, lblPhaseOfMoon);
+    AddPairRow(datesGrid, row++, lblAgeOfMoon);
     cmdNow = Named(new QPushButton("Now", fraDates), "cmdNow");
     picCheck = Named(new QLabel(fraDates), "picCheck");
     picCheck->setPixmap(CheckMark());
-    auto* datesGrid = new QGridLayout(fraDates);
-    int row = 0;
-    for (LabelPair* pair : DateLabels()) AddPairRow(datesGrid, row++, *pair);
-    AddPairRow(datesGrid, row++, lblPhaseOfMoon);
-    AddPairRow(datesGrid, row++, lblAgeOfMoon);
     auto* nowRow = new QHBoxLayout;
     nowRow->addWidget(cmdNow);
     nowRow->addWidget(picCheck);
@@ -97,11 +105,12 @@ void frmMain::BuildControls() {
     datesGrid->setColumnStretch(1, 1);
 
     picMoon = Named(new QLabel(this), "picMoon");
-    picMoon->setFixedSize(intMaxX + 1, intMaxY + 1);
+    picMoon->setFixedSize(state_.intMaxX + 1, state_.intMaxY + 1);
     picMoon->setAutoFillBackground(true);
     Colour(picMoon, kTitleGrey);
+}
 
-    // --- time ---
+void frmMain::BuildTimeFrame() {
     fraTime = Frame("fraTime", this);
     lblTimeSystem = Named(new QLabel("Timezone (location):", fraTime), "lblTimeSystem");
     cboTimeZone = Named(new QComboBox(fraTime), "cboTimeZone");
@@ -123,8 +132,9 @@ void frmMain::BuildControls() {
     AddPairRow(timeGrid, 2, lblTime);
     AddPairRow(timeGrid, 3, lblDeltaT);
     timeGrid->setColumnStretch(1, 1);
+}
 
-    // --- convert ---
+void frmMain::BuildConvertFrame() {
     fraConvert = Frame("fraConvert", this);
     lblEnterDateTime = Named(new QLabel("Enter date/time:", fraConvert), "lblEnterDateTime");
     txbDate = Named(new QLineEdit(fraConvert), "txbDate");
@@ -152,8 +162,10 @@ void frmMain::BuildControls() {
     convertGrid->addLayout(plusMinus, 1, 1, 1, 4);
     convertGrid->addWidget(cmdReset, 1, 5);
     convertGrid->setColumnStretch(2, 1);
+}
 
-    // --- move ---
+// The move frame and, below it, the frame shown while a repeated move runs.
+void frmMain::BuildMoveFrames() {
     fraMove = Frame("fraMove", this);
     fraMoveStep = Frame("fraMoveStep", fraMove);
     fraMoveDirection = Frame("fraMoveDirection", fraMove);
@@ -184,8 +196,9 @@ void frmMain::BuildControls() {
     stopRow->addWidget(lblRefreshPeriod);
     stopRow->addWidget(cboRefreshPeriod);
     stopRow->addStretch();
+}
 
-    // --- search ---
+void frmMain::BuildSearchFrame() {
     fraSearch = Frame("fraSearch", this);
     cboTarget = Named(new QComboBox(fraSearch), "cboTarget");
     optNext = Named(new QRadioButton("next", fraSearch), "optNext");
@@ -208,8 +221,10 @@ void frmMain::BuildControls() {
     Colour(lblSearching, kValueYellow);
     Colour(lblActualEclipseData, kValueYellow);
     lblSearching->hide();
+}
 
-    // --- history and the rest ---
+// History, log, saved state, help and quit, and the documentation link.
+void frmMain::BuildHistoryFrame() {
     fraHistory = Frame("fraHistory", this);
     cboHistory = Named(new QComboBox(fraHistory), "cboHistory");
     chkLog = Named(new QCheckBox("Log all results", fraHistory), "chkLog");
@@ -235,11 +250,10 @@ void frmMain::BuildControls() {
     link.setUnderline(true);
     lblOnlineDocumentation->setFont(link);
     lblOnlineDocumentation->setCursor(Qt::PointingHandCursor);
+}
 
-    Clock = new QTimer(this);
-    Clock->setObjectName("Clock");
-
-    // --- overall layout: dates and Moon on the left, the controls on the right ---
+// Dates and Moon on the left, the controls on the right.
+void frmMain::ArrangeFrames() {
     auto* left = new QVBoxLayout;
     auto* datesAndMoon = new QHBoxLayout;
     datesAndMoon->addWidget(fraDates, 1);

@@ -26,19 +26,19 @@ QPixmap ToPixmap(const MoonData::PixelImage& image) {
 }  // namespace
 
 void frmMain::DisplayMoonData(QColor colour) {
-    const MoonData::MoonState state = MoonData::ComputeMoonState(dblCurrentAJDate, blnExact);
+    const MoonData::MoonState state = MoonData::ComputeMoonState(state_.dblCurrentAJDate, state_.blnExact);
     lblAgeOfMoon[1]->setText(QString::fromStdString(state.ageLabel));
     if (!state.Ok()) {
         Dialogs().Show(this, DialogService::Icon::Warning, MoonData::GetPhaseErrorTitle,
                        QString::fromStdString(state.errorText));
         return;
     }
-    blnExact = state.exact;
+    state_.blnExact = state.exact;
     lblPhaseOfMoon[1]->setText(QString::fromStdString(state.phaseLabel));
     repaint();
     const uint32_t rgb = colour.rgb() & 0xFFFFFFu;
     const MoonData::MoonPicture picture = MoonData::DrawMoonPicture(
-        state.illumination, state.waxing, rgb, intMaxX, intMaxY, strPicPath.toStdString(), LoadPicture);
+        state.illumination, state.waxing, rgb, state_.intMaxX, state_.intMaxY, state_.strPicPath, LoadPicture);
     QPalette p = picMoon->palette();
     p.setColor(QPalette::Window, colour);
     picMoon->setPalette(p);

@@ -1,7 +1,6 @@
 // Time zones, Greenwich or local time, the time line and its click.
 #include "dates/ClockService.h"
 #include "dates/DatePr2.h"
-#include "mainwin/core/CalendarTable.h"
 #include "mainwin/frmMain.h"
 
 int frmMain::ZoneOffsetMinutes() const {
@@ -15,27 +14,24 @@ double frmMain::AjdToCjd(double ajd) const { return TimeZones::AjdToCjd(ajd, Cur
 double frmMain::CjdToAjd(double cjd) const { return TimeZones::CjdToAjd(cjd, CurrentFrame()); }
 
 void frmMain::ShowTimeOfDay() {
-    std::string clock;
-    if (blnLiveClock) {
-        // The computer's local clock as HH:MM, whatever layout its time text has.
-        const double local = DatePr2::CurrentAjd(*services_.clock) + 0.5 +
-                             DatePr2::LocalOffsetMinutes(*services_.clock) / 1440.0;
-        clock = DatePr2::FormatTimeOfDay(local - std::floor(local));
-    }
-    const bool qlw = intEntryCalendar == CalendarTable::CalendarIndex("QLW");
-    lblTime[1]->setText(QString::fromStdString(
-        TimeZones::TimeLineText(dblCurrentAJDate, CurrentFrame(), qlw, blnLiveClock, clock)));
+    const bool qlw = CalendarRegistry::Calendar(state_.intEntryCalendar).dayStartsAtSixHours;
+    lblTime[1]->setText(QString::fromStdString(TimeZones::TimeLineText(state_.dblCurrentAJDate, CurrentFrame(), qlw)));
+}
+
+void frmMain::SelectComputerZone() {
+    const int index = TimeZones::ZoneIndexOfOffset(DatePr2::LocalOffsetMinutes(*services_.clock));
+    cboTimeZone->setCurrentIndex(index >= 0 ? index : TimeZones::kGmtIndex);
 }
 
 void frmMain::TimeLineClicked() {
-    const bool qlw = intEntryCalendar == CalendarTable::QLW;
+    const bool qlw = CalendarRegistry::Calendar(state_.intEntryCalendar).dayStartsAtSixHours;
     txbDate->setText(QString::fromStdString(
-        TimeZones::WithTimeOfDay(txbDate->text().toStdString(), dblCurrentAJDate, CurrentFrame(), qlw)));
+        TimeZones::WithTimeOfDay(txbDate->text().toStdString(), state_.dblCurrentAJDate, CurrentFrame(), qlw)));
 }
 
 void frmMain::TimeSystemChosen() {
     ApplyOptionColours();
-    if (isVisible() && !blnRestoringHistory) {
+    if (isVisible() && !state_.blnRestoringHistory) {
         ShowTimeOfDay();
         ShowAllDates();
         SetTheFocus();
@@ -43,22 +39,19 @@ void frmMain::TimeSystemChosen() {
 }
 
 void frmMain::ZoneChanged() {
-    if (!isVisible() || blnRestoringState) {
+    if (!isVisible() || state_.blnRestoringState) {
         ShowTimeOfDay();
         return;
     }
     lblActualEclipseData->clear();
     const int offset = ZoneOffsetMinutes();
-    if (offset != intZoneOffset) {
+    if (offset != state_.intZoneOffset) {
         // The local date and time stay; the absolute moment moves.
-        dblCurrentAJDate += (intZoneOffset - offset) / 1440.0;
-        intZoneOffset = offset;
+        state_.dblCurrentAJDate += (state_.intZoneOffset - offset) / 1440.0;
+        state_.intZoneOffset = offset;
     }
-    ShowTimeOfDay();
-    const QString text = ShowAllDates();
-    DisplayMoonData(QColor(0, 0, 128));
-    ShowDeltaT();
-    if (!blnRestoringHistory) {
+    const QString text = ShowMoment();
+    if (!state_.blnRestoringHistory) {
         const QString logText = AddHistoryEntry(text, 0);
         if (!logText.isEmpty()) AddLogEntry(logText, "Timezone changed.", "");
     }

@@ -3,14 +3,12 @@
 
 #include <cmath>
 #include <cstdio>
+#include "support/FloorDiv.h"
 
 namespace MoonData {
 namespace {
 
 constexpr int MinutesPerDay = 1440;
-
-// Floor division for a positive divisor.
-long long FloorDiv(long long a, long long b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
 
 // Flat colours of a bitmap that could not be loaded.
 constexpr uint32_t PlainLitGrey = 0xA0A0A0;

@@ -94,7 +94,7 @@ struct MoonPicture {
 MoonPicture DrawMoonPicture(double illumination, bool waxing, uint32_t colour, int maxX, int maxY,
                             const std::string& picPath, const PictureLoader& load);
 
-// The angle between two longitudes in radians, 0 to pi (needs SolEq::TwoPi set).
+// The angle between two longitudes in radians, 0 to pi .
 double Elongation(double a, double b);
 
 // Where the illumination came from.
@@ -140,8 +140,7 @@ Ephemeris SyzygEphemeris();
 // With positions of Moon and Sun where MoonLongitude gives them, otherwise interpolated
 // between the principal phases. On a failed phase lookup the age label is still filled (the
 // display writes it before the lookup), the phase label is not. A moment that is not finite
-// or lies beyond a billion days gives the code -3 without any lookup. SyzygEphemeris needs
-// Syzyg::InitLunations and SolEq::InitSolEq (for TwoPi) to have run.
+// or lies beyond a billion days gives the code -3 without any lookup.
 MoonState ComputeMoonState(double ajd, bool exact, const Ephemeris& ephemeris);
 MoonState ComputeMoonState(double ajd, bool exact);
 

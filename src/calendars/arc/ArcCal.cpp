@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "support/StrProc.h"
+#include "support/FloorDiv.h"
 
 namespace ArcCal {
 
@@ -18,13 +19,6 @@ constexpr std::array<const char*, 14> kMonthNames = {
 constexpr std::array<const char*, 10> kDayNames = {
     "Sun Day",     "Mercury Day", "Venus Day",  "Earth Day",   "Mars Day",
     "Jupiter Day", "Saturn Day",  "Uranus Day", "Neptune Day", "Pluto Day"};
-
-constexpr int64_t FloorDiv(int64_t a, int64_t b) {
-    const int64_t q = a / b;
-    return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
-}
-
-constexpr int64_t FloorMod(int64_t a, int64_t b) { return a - FloorDiv(a, b) * b; }
 
 // The year-type tests spread the 664 thirteen-month years and the 350 long years evenly
 // over the cycle, by place c in 1..1803.

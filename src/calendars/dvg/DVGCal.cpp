@@ -8,6 +8,7 @@
 
 #include "dates/DatePr2.h"
 #include "support/StrProc.h"
+#include "support/FloorDiv.h"
 
 namespace DVGCal {
 
@@ -16,11 +17,6 @@ namespace {
 constexpr std::array<const char*, 14> kMonthNames = {
     "",      "Athena", "Brigid", "Cerridwen", "Diana", "Epona", "Freya",
     "Gaea",  "Hathor", "Inanna", "Juno",      "Kore",  "Lilith", "Maria"};
-
-constexpr int64_t FloorDiv(int64_t a, int64_t b) {
-    const int64_t q = a / b;
-    return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
-}
 
 constexpr bool IsShort(int year) { return year % 10 == 0 || year % 235 == 0; }
 
@@ -241,6 +237,13 @@ void StepDvgYear(DvgDate& date, bool forward) {
 
 void StepCycle(int32_t& cycle, bool forward) {
     if (CanStepCycle(cycle, forward)) cycle += forward ? 1 : -1;
+}
+
+void StepDvgCycle(DvgDate& date, bool forward) {
+    DvgDate moved = date;
+    FitIntoCycle(moved);
+    StepCycle(moved.cycle, forward);
+    date = moved;
 }
 
 }  // namespace DVGCal

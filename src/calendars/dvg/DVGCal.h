@@ -53,5 +53,8 @@ void StepDvgYear(DvgDate& date, bool forward);
 // The cycle number of a DVG, VO or LLT date, one up or down; it stays at the ends of the
 // 32-bit range instead of wrapping.
 void StepCycle(int32_t& cycle, bool forward);
+// The date one cycle on or back (year lengths depend on the year in the cycle alone, so the
+// date exists in the new cycle too).
+void StepDvgCycle(DvgDate& date, bool forward);
 
 }  // namespace DVGCal

@@ -9,8 +9,6 @@
 
 namespace LltCal {
 
-int LltYearsPerCycle = 384;
-int LltTridaysInSixthMonth = 9;
 
 bool ParseLltDate(const std::string& text, LltDate& date) {
     switch (StrProc::CountOccurrences(text, "-", true)) {
@@ -103,6 +101,13 @@ void StepLltMonth(LltDate& date, bool forward) {
     if (!CycleYearStep::StepMonthNumber(next, LltYearsPerCycle, [](const LltDate&) { return 12; }, forward)) return;
     LimitLltTriday(next);
     date = next;
+}
+
+void StepLltCycle(LltDate& date, bool forward) {
+    if (forward ? date.cycle == std::numeric_limits<int32_t>::max() : date.cycle == std::numeric_limits<int32_t>::min())
+        return;
+    date.cycle += forward ? 1 : -1;
+    LimitLltTriday(date);  // month lengths depend on the year in the cycle alone: a guard only
 }
 
 void StepLltYear(LltDate& date, bool forward) {

@@ -8,10 +8,9 @@
 
 namespace LltCal {
 
-// Years in an LLT cycle (384) and tridays of month 6 (9); set again at start-up by
-// VoCal::InitLunarCalendarConstants.
-extern int LltYearsPerCycle;
-extern int LltTridaysInSixthMonth;
+// Years in an LLT cycle and tridays of month 6.
+constexpr int LltYearsPerCycle = 384;
+constexpr int LltTridaysInSixthMonth = 9;
 
 // Reads "cycle-year-month-triday-day" or "year-month-triday-day" (the text before the code
 // "LLT"): three '-' give the short form, four or five the long form, any other count fails.
@@ -41,5 +40,7 @@ void LimitLltTriday(LltDate& date);
 // 32-bit cycle leaves the date as it was).
 void StepLltMonth(LltDate& date, bool forward);
 void StepLltYear(LltDate& date, bool forward);
+// The cycle number one up or down, the other fields unchanged (held at the 32-bit ends).
+void StepLltCycle(LltDate& date, bool forward);
 
 }  // namespace LltCal

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include "support/FloorDiv.h"
 
 static_assert(sizeof(LltDate) == 28, "LltDate is seven 32-bit fields");
 static_assert(offsetof(LltDate, cycle) == 0 && offsetof(LltDate, year) == 4 &&
@@ -23,11 +24,6 @@ constexpr int64_t kCycleDays = kYearsPerCycle * kShortYearDays + 3 * kLongYearsP
 // Days of the year before month 6 (five 30-day months) and before month 7 (and the 27-day month 6).
 constexpr int64_t kSixthMonthStart = 5 * 30;
 constexpr int64_t kSeventhMonthStart = kSixthMonthStart + 27;
-
-int64_t FloorDiv(int64_t a, int64_t b) {
-    const int64_t q = a / b;
-    return (q * b != a && ((a < 0) != (b < 0))) ? q - 1 : q;
-}
 
 // Long years among years 1..k of a cycle: a year is long exactly when floor((47 y + 48) / 384)
 // steps up from y - 1 to y, and that floor is 0 at y = 0. Valid for any k >= 0.

@@ -29,11 +29,6 @@ constexpr std::array<const char*, 14> kShortMonthNames = {
     "",     "Brevolt", "Corven", "Dravik",  "Es Tarv", "Fendrow", "Gorvash",
     "Hesk", "Ivrol",   "Jorvel", "Kolvane", "Lurvet",  "Mirvak",  "Dunha"};
 
-// Days of weeks 1..4 of the month last found by JdnToQlwDate (index 0 unused).
-std::array<int, 5> weekLengths{};
-
-// The module's own record for the ephemeris; its eclipse fields are not used.
-EclipseData phaseRecord{};
 
 // A week is never longer than nine days, so the day-name table ends there.
 constexpr int kLongestWeek = 9;
@@ -42,7 +37,18 @@ constexpr int kLongestWeek = 9;
 constexpr int kSearchGuard = 8;
 
 int32_t PhaseDay(int32_t lunation, int phase) {
-    return QlwDayOfMoment(Syzyg::PhaseTime(lunation, phase, phaseRecord));
+    EclipseData record{};  // its eclipse fields are not used
+    return QlwDayOfMoment(Syzyg::PhaseTime(lunation, phase, record));
+}
+
+// The phase days of a lunation: a[0] new moon, a[1..3] the quarters, a[4] the next new moon.
+// Week r holds the days a[r-1] + 1 .. a[r].
+std::array<int32_t, 5> PhaseDays(int32_t lunation, int32_t newMoonDay, int32_t nextNewMoonDay) {
+    return {newMoonDay, PhaseDay(lunation, 1), PhaseDay(lunation, 2), PhaseDay(lunation, 3), nextNewMoonDay};
+}
+
+void SetWeekLengths(QlwDate& date, const std::array<int32_t, 5>& a) {
+    for (size_t r = 1; r <= 4; ++r) date.weekLengths[r - 1] = a[r] - a[r - 1];
 }
 
 // The lunation whose mean new moon last precedes the GMT moment x. Over the supported years
@@ -50,8 +56,7 @@ int32_t PhaseDay(int32_t lunation, int phase) {
 // so the answer is within one lunation of the true one; callers settle it with the phase
 // times they need anyway. x must lie within the supported years.
 int32_t MeanLunationAt(double x) {
-    if (Syzyg::MeanSynodicMonth <= 0.0) Syzyg::InitLunations();  // a caller that skipped start-up
-    return static_cast<int32_t>(std::floor((x - Syzyg::LunationZeroNewMoon) / Syzyg::MeanSynodicMonth));
+    return static_cast<int32_t>(std::floor((x - Syzyg::LunationZeroNewMoon()) / Syzyg::MeanSynodicMonth));
 }
 
 // The new moon nearest the March equinox of a Common Era year: its lunation, and its QLW day,
@@ -64,6 +69,7 @@ struct YearEnd {
 // NearestNewMoon of the equinox, with the two new moons that bracket the equinox found once
 // and used both to bracket it and to choose between them.
 YearEnd ComputeYearEnd(int32_t ceYear) {
+    EclipseData phaseRecord{};
     const double x = SolEq::MarchEquinox(ceYear);
     int32_t n = MeanLunationAt(x);
     double a = Syzyg::PhaseTime(n, 0, phaseRecord);
@@ -88,17 +94,17 @@ YearEnd ComputeYearEnd(int32_t ceYear) {
 }
 
 // Every day of a year needs the same year ends, and a display or a move asks for the same
-// few years again and again; the last year end of each year number modulo 4 is kept. The
-// values depend on the year alone, so keeping them changes no result.
-struct KeptYearEnd {
-    bool filled;
-    int32_t ceYear;
-    YearEnd end;
-};
-std::array<KeptYearEnd, 4> keptYearEnds{};
-
+// few years again and again: a memo keeps the last year end of each year number modulo 4.
+// ComputeYearEnd depends on the year alone, so the memo is invisible in every result (it only
+// saves a third to a half of a conversion's time); it is per thread, so no caller shares it.
 YearEnd YearEndNear(int32_t ceYear) {
-    KeptYearEnd& kept = keptYearEnds[static_cast<uint32_t>(ceYear) % keptYearEnds.size()];
+    struct Memo {
+        bool filled;
+        int32_t ceYear;
+        YearEnd end;
+    };
+    thread_local std::array<Memo, 4> memo{};
+    Memo& kept = memo[static_cast<uint32_t>(ceYear) % memo.size()];
     if (!kept.filled || kept.ceYear != ceYear) kept = {true, ceYear, ComputeYearEnd(ceYear)};
     return kept.end;
 }
@@ -108,7 +114,7 @@ bool IsSupportedYear(int64_t qlwYear) { return qlwYear >= QlwFirstYear && qlwYea
 void ClearDate(QlwDate& date) {
     date.year = date.month = date.week = date.day = 0;
     date.valid = 0;
-    weekLengths.fill(0);
+    date.weekLengths = {};
 }
 
 // A whole number at text[pos]: an optional "-", then at least one digit, ending at a "-" or
@@ -138,10 +144,7 @@ bool ReadNumber(std::string_view text, size_t& pos, int32_t& value) {
 
 }  // namespace
 
-void InitQlwNames() {
-    // The tables are constant; the module state that names depend on starts empty.
-    weekLengths.fill(0);
-}
+void InitQlwNames() {}
 
 int32_t QlwDayOfMoment(double t) {
     const double d = std::floor(t + 0.25);
@@ -154,8 +157,9 @@ int32_t QlwDayOfMoment(double t) {
 NewMoon NearestNewMoon(double x) {
     if (!std::isfinite(x)) return {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<int32_t>::min()};
     const int32_t n = Syzyg::LunationAt(x);  // kept below INT32_MAX - 1, so n + 1 fits
-    const double a = Syzyg::PhaseTime(n, 0, phaseRecord);
-    const double b = Syzyg::PhaseTime(n + 1, 0, phaseRecord);
+    EclipseData record{};
+    const double a = Syzyg::PhaseTime(n, 0, record);
+    const double b = Syzyg::PhaseTime(n + 1, 0, record);
     if (b - x > x - a) return {a, n};
     return {b, n + 1};
 }
@@ -201,14 +205,11 @@ void JdnToQlwDate(QlwDate& date) {
         return;
     }
 
-    // Phase days of the lunation: a[0] new moon, a[1..3] the quarters, a[4] the next new moon.
-    const std::array<int32_t, 5> a = {first, PhaseDay(lunation, 1), PhaseDay(lunation, 2),
-                                      PhaseDay(lunation, 3), next};
+    const std::array<int32_t, 5> a = PhaseDays(lunation, first, next);
+    SetWeekLengths(date, a);
     int week = 1;
-    for (int r = 1; r <= 4; ++r) {
-        weekLengths[r] = a[r] - a[r - 1];
+    for (int r = 1; r <= 4; ++r)
         if (a[r] < day) ++week;
-    }
     date.year = ceYear + QlwYearOffset;
     date.month = static_cast<int32_t>(month);
     date.week = week;
@@ -233,6 +234,9 @@ int QlwDateToJdn(QlwDate& date) {
     const int32_t weekStart = PhaseDay(lunation, date.week - 1);
     const int32_t weekEnd = date.week == 4 ? PhaseDay(lunation + 1, 0) : PhaseDay(lunation, date.week);
     if (weekEnd - weekStart < date.day) return QlwNoSuchDay;
+    // Only the date's own week is at hand here; that is the one its day name needs.
+    date.weekLengths = {};
+    date.weekLengths[static_cast<size_t>(date.week - 1)] = weekEnd - weekStart;
     date.jdn = weekStart + date.day;
     date.valid = 1;
     return QlwOk;
@@ -258,18 +262,20 @@ int ParseQlwDate(const std::string& text, QlwDate& date) {
     }
     if (pos != t.size()) return QlwWrongForm;
 
-    QlwDate read{f[0], f[1], f[2], f[3], 0, date.jdn};
+    QlwDate read{f[0], f[1], f[2], f[3], 0, date.jdn, {}};
     const int result = QlwDateToJdn(read);
     date = read;
     return result;
 }
 
-int QlwWeekLength(int week) { return week >= 1 && week <= 4 ? weekLengths[week] : 0; }
+int QlwWeekLength(const QlwDate& date, int week) {
+    return week >= 1 && week <= 4 ? date.weekLengths[static_cast<size_t>(week - 1)] : 0;
+}
 
 std::string QlwDayName(const QlwDate& date) {
     if (date.day >= 1 && date.day <= 5) return kDayNames[date.day];
     // Later days count back from the week's end: the last day is index 9 ("Moonday").
-    const int index = kLongestWeek - (QlwWeekLength(date.week) - date.day);
+    const int index = kLongestWeek - (QlwWeekLength(date, date.week) - date.day);
     if (date.day > 5 && index > 5 && index <= kLongestWeek) return kDayNames[index];
     return "";
 }

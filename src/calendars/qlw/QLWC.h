@@ -1,6 +1,7 @@
 // The Quillon Lunar Week Calendar (QLW): years from the new moon nearest the March equinox,
 // months that are lunations, weeks that run from one principal phase of the Moon to the next.
 #pragma once
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -33,6 +34,9 @@ struct QlwDate {
     int32_t day;    // day of the week, 1..9
     int32_t valid;  // 1 when the fields name an existing day, else 0
     int32_t jdn;    // QLW day number (a QLW day starts at 06:00 of the civil day)
+    // Days (6..9) of weeks 1..4 of the date's month, 0 where not known: JdnToQlwDate fills all
+    // four, QlwDateToJdn the date's own week (the one its day name needs).
+    std::array<int32_t, 4> weekLengths{};
 };
 
 // A new moon: its GMT Julian date and the lunation it begins.
@@ -41,7 +45,7 @@ struct NewMoon {
     int32_t lunation;
 };
 
-// Start-up step of the day, week and month name tables (the tables themselves are constant).
+// The start-up step of the name tables; they are constant, so it has nothing to do.
 void InitQlwNames();
 
 // The QLW day number of a GMT Julian date t: floor(t + 0.25), since a QLW day begins six
@@ -49,12 +53,11 @@ void InitQlwNames();
 int32_t QlwDayOfMoment(double t);
 
 // The new moon nearest the GMT Julian date x; when x lies exactly halfway between two new
-// moons, the later one. Needs Syzyg::InitLunations. A non-finite x gives a NaN time and
+// moons, the later one. A non-finite x gives a NaN time and
 // lunation INT32_MIN.
 NewMoon NearestNewMoon(double x);
 
-// Reads date.jdn and fills year, month, week and day with valid = 1, and keeps the four week
-// lengths of the month found (QlwDayName and form 2 read them). A day outside the QLW years
+// Reads date.jdn and fills year, month, week, day and the four week lengths with valid = 1. A day outside the QLW years
 // QlwFirstYear..QlwLastYear gives valid = 0, the other fields 0 and no week lengths.
 void JdnToQlwDate(QlwDate& date);
 
@@ -70,13 +73,13 @@ int QlwDateToJdn(QlwDate& date);
 // number does not fit 32 bits; otherwise the code of QlwDateToJdn. valid = 0 on failure.
 int ParseQlwDate(const std::string& text, QlwDate& date);
 
-// The length in days (6..9) of week 1..4 of the month last converted by JdnToQlwDate;
-// 0 for another week number or before any conversion.
-int QlwWeekLength(int week);
+// The length in days (6..9) of week 1..4 of the date's month as the date records it; 0 for
+// another week number or a length the date does not know.
+int QlwWeekLength(const QlwDate& date, int week);
 
 // "Dayone" .. "Dayfive" for days 1..5; later days by their distance from the end of the week
 // (the last is "Moonday", then "Freeday", "Herday", "Nineday"), taking the week's length from
-// the last JdnToQlwDate. The empty text for a day that the week cannot hold.
+// the date's own record. The empty text for a day that the week cannot hold.
 std::string QlwDayName(const QlwDate& date);
 // "Weekone" .. "Weekfour"; the empty text otherwise.
 std::string QlwWeekName(int week);
@@ -85,8 +88,8 @@ std::string QlwMonthName(int month);
 // Short month names for the day cells of the lunation page; the empty text otherwise.
 std::string QlwShortMonthName(int month);
 
-// Form 1 "5001-01-3-3 QLW"; form 2 "Daythree in Weekthree of Brevolt, 5001" (for the date
-// last converted); the empty text for other forms.
+// Form 1 "5001-01-3-3 QLW"; form 2 "Daythree in Weekthree of Brevolt, 5001"; the empty text
+// for other forms.
 std::string FormatQlwDate(const QlwDate& date, int form);
 
 // The last step of every move: while the day is too long for its week, one day less.

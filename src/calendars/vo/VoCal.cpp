@@ -10,13 +10,7 @@
 
 namespace VoCal {
 
-int VoYearsPerCycle = 60;
-
-void InitLunarCalendarConstants() {
-    VoYearsPerCycle = 60;
-    LltCal::LltYearsPerCycle = 384;
-    LltCal::LltTridaysInSixthMonth = 9;
-}
+void InitLunarCalendarConstants() {}
 
 bool ParseVoDate(const std::string& text, VoDate& date) {
     return voslc_datestr_to_voslc_date(text.c_str(), &date) == 1;
@@ -102,6 +96,19 @@ void StepVoMonth(VoDate& date, bool forward) {
     VoDate next = date;
     const auto monthsInYear = [](const VoDate& d) { return VoMonthsInYear(d.year, d.cycle); };
     if (!CycleYearStep::StepMonthNumber(next, VoYearsPerCycle, monthsInYear, forward)) return;
+    ClampDay(next);
+    date = next;
+}
+
+void StepVoCycle(VoDate& date, bool forward) {
+    if (forward ? date.cycle == std::numeric_limits<int32_t>::max() : date.cycle == std::numeric_limits<int32_t>::min())
+        return;
+    VoDate next = date;
+    next.cycle += forward ? 1 : -1;
+    // Fitted as a year step fits it: a 13th month that the new cycle's year lacks becomes the
+    // 12th, and the day is clamped to its month.
+    const int months = VoMonthsInYear(next.year, next.cycle);
+    if (next.month > months) next.month = months;
     ClampDay(next);
     date = next;
 }

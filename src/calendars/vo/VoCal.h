@@ -8,10 +8,11 @@
 
 namespace VoCal {
 
-// Years in a VO cycle (60). Set again by InitLunarCalendarConstants.
-extern int VoYearsPerCycle;
+// Years in a VO cycle.
+constexpr int VoYearsPerCycle = 60;
 
-// The start-up step that fixes the cycle constants of VO and of LLT (LltCal).
+// The start-up step of the VO and LLT modules; their constants are compile-time constants, so
+// it has nothing to do.
 void InitLunarCalendarConstants();
 
 // Reads "cycle-year-month-day" (the text before the code "VO"); true when it was read.
@@ -36,5 +37,8 @@ std::string FormatVoDate(const VoDate& date, int form);
 // (a move past the last 32-bit cycle leaves the date as it was).
 void StepVoMonth(VoDate& date, bool forward);
 void StepVoYear(VoDate& date, bool forward);
+// The cycle number one up or down, the other fields kept where the date exists and fitted as
+// a year step fits them where it does not.
+void StepVoCycle(VoDate& date, bool forward);
 
 }  // namespace VoCal

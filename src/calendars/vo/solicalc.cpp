@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include "support/FloorDiv.h"
 
 static_assert(sizeof(VoDate) == 32, "VoDate is eight 32-bit fields");
 static_assert(offsetof(VoDate, cycle) == 0 && offsetof(VoDate, year) == 4 &&
@@ -27,11 +28,6 @@ constexpr int64_t kYearsPerCycle = 60;
 // Years handled: |A| <= 6e6 covers every 32-bit day number (|jdn| < 2^31 is within about
 // 5.89e6 years of the epoch) and keeps every intermediate far inside double's exact range.
 constexpr int64_t kMaxAbsYear = 6000000;
-
-int64_t FloorDiv(int64_t a, int64_t b) {
-    const int64_t q = a / b;
-    return (q * b != a && ((a < 0) != (b < 0))) ? q - 1 : q;
-}
 
 // C(n) and S(n). |n| stays below about 7.5e7, so C(n) is below 2.3e9 in magnitude.
 int64_t MonthStart(int64_t n) {

@@ -3,15 +3,7 @@
 #include <string.h>
 #include <time.h>
 
-/* Floor division and modulo: calendar arithmetic must treat negative years the same way as
- * positive ones. */
-static int64_t floor_div(int64_t a, int64_t b) {
-    int64_t q = a / b;
-    if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
-    return q;
-}
-
-static int64_t floor_mod(int64_t a, int64_t b) { return a - floor_div(a, b) * b; }
+#include "support/FloorDiv.h"
 
 static int is_gregorian_leap(int64_t y) {
     return (floor_mod(y, 4) == 0 && floor_mod(y, 100) != 0) || floor_mod(y, 400) == 0;

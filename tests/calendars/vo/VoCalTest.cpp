@@ -14,12 +14,13 @@ VoDate Vo(int32_t cycle, int32_t year, int32_t month, int32_t day) {
     return VoDate{cycle, year, month, day, 0, 0, 0, 0};
 }
 
-TEST(VoCal, InitSetsBothCalendarsConstants) {
-    VoYearsPerCycle = 0;
-    LltCal::LltYearsPerCycle = 0;
-    LltCal::LltTridaysInSixthMonth = 0;
-    InitLunarCalendarConstants();
-    EXPECT_EQ(VoYearsPerCycle, 60);
+TEST(VoCal, CycleConstantsNeedNoStartUp) {
+    static_assert(VoYearsPerCycle == 60);
+    // A year step past the last year of a cycle carries into the next, with no start-up step.
+    VoDate last = Vo(104, 60, 1, 1);
+    StepVoYear(last, true);
+    EXPECT_EQ(last.cycle, 105);
+    EXPECT_EQ(last.year, 1);
     EXPECT_EQ(LltCal::LltYearsPerCycle, 384);
     EXPECT_EQ(LltCal::LltTridaysInSixthMonth, 9);
 }

@@ -1,0 +1,16 @@
+// The colours of the program's windows, as plain RGB values for the core and the windows.
+#pragma once
+#include <cstdint>
+
+struct Rgb {
+    uint8_t red, green, blue;
+    constexpr uint32_t Value() const { return (uint32_t{red} << 16) | (uint32_t{green} << 8) | blue; }
+};
+
+namespace Colours {
+constexpr Rgb Navy{0, 0, 128};             // the windows' background, the Moon picture's sky
+constexpr Rgb Selected{255, 255, 255};     // a chosen option, the entry calendar's title
+constexpr Rgb Unselected{200, 200, 200};   // its unchosen partners, the other titles
+constexpr Rgb TitleGrey{224, 224, 224};    // titles as first drawn
+constexpr Rgb ValueYellow{255, 255, 128};  // values, the eclipse data
+}  // namespace Colours

@@ -1,0 +1,27 @@
+// What the main window keeps besides its controls: the displayed moment and the flags that
+// its operations read and set. A plain value, so that tests and later operations can read it
+// without the window's widgets.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "core/CalendarRegistry.h"
+#include "core/WindowLists.h"
+
+struct MainWindowState {
+    double dblCurrentAJDate = 0.0;     // the displayed moment (AJD)
+    bool blnStartUpCompleted = false;  // start-up has finished
+    bool blnExact = false;             // the moment is exactly a phase found by a search
+    std::string strPicPath;            // folder of the Moon pictures, with a trailing "/"
+    int intMaxX = 89, intMaxY = 89;    // last pixel column and row of the Moon picture
+    bool blnLiveClock = false;         // the display follows the computer's clock (Now)
+    int intClockInterval = 5;          // live-clock refresh interval, seconds
+    int intEntryCalendar = CalendarTable::CE;
+    int intZoneOffset = 0;             // minutes east of GMT of the zone in effect
+    int intHistorySize = 8;
+    int32_t lngEclipseLunation = kNoEclipseLunation;
+    bool blnRestoringState = false;    // the saved state is being read
+    bool blnRestoringHistory = false;  // a history entry is being re-entered
+    bool blnRepeating = false, blnPaused = false, blnStepDue = false;  // the repeated move
+    std::string strStateFile;          // path of the saved-state file
+};

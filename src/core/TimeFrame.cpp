@@ -1,0 +1,78 @@
+#include "core/TimeFrame.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "dates/DatePr2.h"
+#include "support/StrProc.h"
+
+namespace TimeZones {
+
+namespace {
+std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+}  // namespace
+
+std::string ZoneListText(int index) {
+    const int i = index - kGmtIndex;  // half hours east of Greenwich
+    if (i == 0) return "GMT";
+    return std::string("GMT") + (i < 0 ? " - " : " + ") + TwoDigits(std::abs(i) / 2) +
+           (std::abs(i) % 2 ? ":30" : ":00");
+}
+
+int ZoneOffsetMinutes(const std::string& zoneText) {
+    if (zoneText == "GMT") return 0;
+    const auto hours = zoneText.size() > 6 ? StrProc::LeadingNumber(zoneText.substr(6)) : 0.0;
+    const auto minutes = zoneText.size() > 9 ? StrProc::LeadingNumber(zoneText.substr(9)) : 0.0;
+    const int offset = static_cast<int>(hours * 60 + minutes);
+    return zoneText.find('-') != std::string::npos ? -offset : offset;
+}
+
+double AjdToCjd(double ajd, const TimeFrame& frame) {
+    return frame.greenwich ? ajd + 0.5 : ajd + 0.5 + frame.zoneOffsetMinutes / 1440.0;
+}
+
+double CjdToAjd(double cjd, const TimeFrame& frame) {
+    if (!frame.greenwich) cjd -= frame.zoneOffsetMinutes / 1440.0;
+    return cjd - 0.5;
+}
+
+std::string TimeOfDayText(double ajd, const TimeFrame& frame, bool qlw) {
+    double x = AjdToCjd(ajd, frame);
+    if (qlw) {
+        x -= 0.25;
+        if (x < 0) x += 1;
+    }
+    return DatePr2::FormatTimeOfDay(x - std::floor(x));
+}
+
+int ZoneIndexOfOffset(int offsetMinutes) {
+    if (offsetMinutes % 30 != 0) return -1;
+    const int index = kGmtIndex + offsetMinutes / 30;
+    return index >= 0 && index < kZoneCount ? index : -1;
+}
+
+std::string TimeLineText(double ajd, const TimeFrame& frame, bool qlw) {
+    const int offset = frame.zoneOffsetMinutes;
+    const std::string t = TimeOfDayText(ajd, frame, qlw);
+    std::string suffix;
+    if (qlw)
+        suffix = frame.greenwich ? " (Greenwich QLW)" : " (local QLW)";
+    else if (offset != 0)
+        suffix = frame.greenwich ? " (GMT)" : " (local)";
+    else
+        suffix = frame.greenwich ? " (GMT=local)" : " (local=GMT)";
+    return t + suffix;
+}
+
+std::string WithTimeOfDay(const std::string& dateBox, double ajd, const TimeFrame& frame, bool qlw) {
+    if (dateBox.size() <= 2) return dateBox;
+    std::string text = dateBox;
+    const auto colon = text.find(':');
+    // Cutting three characters before the colon removes "hh:mm" and its blank; a colon among
+    // the first two characters leaves nothing of the text.
+    if (colon != std::string::npos) text = StrProc::SafeLeft(text, static_cast<long long>(colon) - 2);
+    text = StrProc::Trim(text);
+    return text + " " + TimeOfDayText(ajd, frame, qlw);
+}
+
+}  // namespace TimeZones

@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/CalendarRegistry.h"
+#include "core/TimeFrame.h"
+
+using namespace TimeZones;
+
+TEST(TimeZones, ZoneListTextsAndOffsets) {
+    const std::pair<int, const char*> rows[] = {{0, "GMT - 12:00"}, {1, "GMT - 11:30"}, {23, "GMT - 00:30"},
+                                                {24, "GMT"},         {25, "GMT + 00:30"}, {47, "GMT + 11:30"},
+                                                {48, "GMT + 12:00"}};
+    for (const auto& [index, text] : rows) EXPECT_EQ(ZoneListText(index), text);
+    for (int i = 0; i < kZoneCount; ++i) EXPECT_EQ(ZoneOffsetMinutes(ZoneListText(i)), (i - 24) * 30) << i;
+    EXPECT_EQ(ZoneOffsetMinutes("GMT + 05:30"), 330);
+    EXPECT_EQ(ZoneOffsetMinutes("GMT - 03:30"), -210);
+}
+
+TEST(TimeZones, JulianDatesOfTheFrames) {
+    const double ajd = 2451544.5;  // midnight GMT
+    EXPECT_DOUBLE_EQ(AjdToCjd(ajd, {true, 330}), ajd + 0.5);
+    EXPECT_DOUBLE_EQ(AjdToCjd(ajd, {false, 0}), ajd + 0.5);
+    EXPECT_DOUBLE_EQ(AjdToCjd(ajd, {false, 330}), ajd + 0.5 + 330 / 1440.0);
+    for (TimeFrame f : {TimeFrame{true, -480}, TimeFrame{false, -480}, TimeFrame{false, 720}})
+        EXPECT_NEAR(CjdToAjd(AjdToCjd(ajd, f), f), ajd, 1e-9);
+}
+
+TEST(TimeZones, TimeLine) {
+    const double midnightGmt = 2451544.5;
+    EXPECT_EQ(TimeLineText(midnightGmt, {false, 0}, false), "00:00 (local=GMT)");
+    EXPECT_EQ(TimeLineText(midnightGmt, {true, 0}, false), "00:00 (GMT=local)");
+    EXPECT_EQ(TimeLineText(midnightGmt, {false, 330}, false), "05:30 (local)");
+    EXPECT_EQ(TimeLineText(midnightGmt, {true, 330}, false), "00:00 (GMT)");
+    // Lunar-week days run 06:00 to 06:00: civil 05:00 reads 23:00 of the day before.
+    EXPECT_EQ(TimeLineText(midnightGmt + 5 / 24.0, {false, 0}, true), "23:00 (local QLW)");
+    EXPECT_EQ(TimeLineText(midnightGmt, {true, 0}, true), "18:00 (Greenwich QLW)");
+}
+
+TEST(TimeZones, ZoneIndexOfAnOffset) {
+    for (int i = 0; i < kZoneCount; ++i) EXPECT_EQ(ZoneIndexOfOffset(ZoneOffsetMinutes(ZoneListText(i))), i) << i;
+    // Offsets the list lacks: quarter hours, and beyond twelve hours.
+    for (int offset : {345, -45, 13 * 60, -12 * 60 - 30, 14 * 60}) EXPECT_EQ(ZoneIndexOfOffset(offset), -1) << offset;
+}
+
+TEST(TimeZones, TimeLineClickAppendsTheDisplayedTime) {
+    const double ajd = 2451545.0 + 2 / 24.0 + 28 / 1440.0;  // 14:28 GMT
+    EXPECT_EQ(WithTimeOfDay("2003-12-31 CE 09:00", ajd, {false, 0}, false), "2003-12-31 CE 14:28");
+    EXPECT_EQ(WithTimeOfDay("2003-12-31 CE", ajd, {false, 0}, false), "2003-12-31 CE 14:28");
+    EXPECT_EQ(WithTimeOfDay("", ajd, {false, 0}, false), "");
+    EXPECT_EQ(WithTimeOfDay("ab", ajd, {false, 0}, false), "ab");
+    EXPECT_NO_THROW(WithTimeOfDay("1:30 CE", ajd, {false, 0}, false));
+}
+
+TEST(CalendarTable, CalendarIndex) {
+    EXPECT_EQ(CalendarTable::CalendarIndex("QLW"), 8);
+    EXPECT_EQ(CalendarTable::CalendarIndex("CE"), 0);
+    EXPECT_EQ(CalendarTable::CalendarIndex("ce"), -1);
+    EXPECT_EQ(CalendarTable::CalendarIndex("XYZ"), -1);
+}
