@@ -1,6 +1,7 @@
 #include "cli/ConvertCommand.h"
 
 #include <istream>
+#include <optional>
 #include <ostream>
 
 #include "astro/Syzyg.h"
@@ -81,21 +82,14 @@ void PrintJson(const std::string& entry, const DateDisplay& display, const Conve
     out << "},\"moon\":" << MoonJson(display.ajd) << "}\n";
 }
 
-}  // namespace
-
-int RunConvert(std::vector<std::string> argv, std::istream& in, std::ostream& out, std::ostream& err) {
-    Args args(std::move(argv));
-    ConvertOptions options;
-    std::vector<std::string> entries;
+// Reads the options and entries of convert; the message of the first bad option, if any.
+std::optional<std::string> ReadOptions(Args& args, ConvertOptions& options, std::vector<std::string>& entries) {
     bool optionsEnded = false;
     bool daysGiven = false;
     while (!args.Done()) {
         std::string error;
         if (!optionsEnded && TakeFrameOption(args, options.frame, error)) {
-            if (!error.empty()) {
-                err << "selvanor-cli convert: " << error << "\n";
-                return 1;
-            }
+            if (!error.empty()) return error;
             continue;
         }
         const std::string arg = args.Take();
@@ -108,28 +102,30 @@ int RunConvert(std::vector<std::string> argv, std::istream& in, std::ostream& ou
         } else if (arg == "--entry-calendar") {
             const auto code = args.Value();
             const int index = code ? CalendarTable::CalendarIndex(StrProc::UpperCase(*code)) : -1;
-            if (index < 0) {
-                err << "selvanor-cli convert: --entry-calendar needs one of CE, JC, ARC, VO, LLT, DVG, CJD, AJD, QLW\n";
-                return 1;
-            }
+            if (index < 0) return "--entry-calendar needs one of CE, JC, ARC, VO, LLT, DVG, CJD, AJD, QLW";
             options.entryCalendar = index;
         } else if (arg == "--plus" || arg == "--minus") {
             const auto days = args.Value();
-            if (!days || daysGiven) {
-                err << "selvanor-cli convert: give one of --plus DAYS or --minus DAYS\n";
-                return 1;
-            }
+            if (!days || daysGiven) return "give one of --plus DAYS or --minus DAYS";
             daysGiven = true;
             options.days = *days;
             options.plus = arg == "--plus";
         } else {
-            err << "selvanor-cli convert: unknown option " << arg
-                << " (an entry beginning with \"-\" goes after \"--\")\n";
-            return 1;
+            return "unknown option " + arg + " (an entry beginning with \"-\" goes after \"--\")";
         }
     }
-    if (entries.empty()) {
-        err << "selvanor-cli convert: no entry given (try selvanor-cli --help)\n";
+    if (entries.empty()) return "no entry given (try selvanor-cli --help)";
+    return std::nullopt;
+}
+
+}  // namespace
+
+int RunConvert(std::vector<std::string> argv, std::istream& in, std::ostream& out, std::ostream& err) {
+    Args args(std::move(argv));
+    ConvertOptions options;
+    std::vector<std::string> entries;
+    if (const auto error = ReadOptions(args, options, entries)) {
+        err << "selvanor-cli convert: " << *error << "\n";
         return 1;
     }
 
@@ -142,12 +138,11 @@ int RunConvert(std::vector<std::string> argv, std::istream& in, std::ostream& ou
             status = 2;
             return;
         }
-        const int entryCalendar = moment.entryCalendar;
         const DateDisplay display = ComputeAllDates(moment.ajd, options.frame, NumberFormat{});
         ConvertOptions shown = options;
-        shown.entryCalendar = entryCalendar;
+        shown.entryCalendar = moment.entryCalendar;
         if (options.json) {
-            PrintJson(entry, display, options, entryCalendar, out);
+            PrintJson(entry, display, options, moment.entryCalendar, out);
         } else {
             if (!firstOutput) out << "\n";
             PrintText(display, shown, out);
@@ -155,15 +150,14 @@ int RunConvert(std::vector<std::string> argv, std::istream& in, std::ostream& ou
         firstOutput = false;
     };
     for (const std::string& entry : entries) {
-        if (entry == "-") {
-            std::string line;
-            while (std::getline(in, line)) {
-                if (!line.empty() && line.back() == '\r') line.pop_back();
-                if (StrProc::Trim(line).empty()) continue;
-                convertOne(line);
-            }
-        } else {
+        if (entry != "-") {
             convertOne(entry);
+            continue;
+        }
+        std::string line;
+        while (std::getline(in, line)) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            if (!StrProc::Trim(line).empty()) convertOne(line);
         }
     }
     out.flush();

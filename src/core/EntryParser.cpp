@@ -66,6 +66,22 @@ std::optional<double> CutTimeOfDay(std::string& s) {
     return fraction;
 }
 
+// Checks the separators of the entry s (its code included) and cuts its time of day off into
+// fraction; Julian date counts take no time (a history entry's is ignored).
+EntryError CutSeparatorsAndTime(std::string& s, bool restoringHistory, double& fraction) {
+    const bool julianDay = s.find("CJD") != std::string::npos || s.find("AJD") != std::string::npos;
+    if (julianDay) {
+        if (StrProc::CountOccurrences(s, "-", true) > 1) return EntryError::InvalidJulianDate;
+        if (s.find(':') != std::string::npos && !restoringHistory) return EntryError::TimeWithJulianDate;
+        return EntryError::None;
+    }
+    if (s.find('.') != std::string::npos || s.find('/') != std::string::npos) return EntryError::WrongSeparator;
+    const auto time = CutTimeOfDay(s);
+    if (!time) return EntryError::InvalidTime;
+    fraction = *time;
+    return EntryError::None;
+}
+
 // The moment of a date text (the entry's text before its code) in the given calendar at the
 // given fraction of its day.
 EntryError MomentOfDate(const CalendarDescriptor& calendar, const std::string& dateText, double fraction,
@@ -132,21 +148,9 @@ EntryResult ParseDateEntry(const std::string& text, const EntryContext& context)
         if (result.dateBoxChanged) result.dateBox += " " + std::string(assumed.code);
     }
 
-    const bool julianDay = s.find("CJD") != std::string::npos || s.find("AJD") != std::string::npos;
-    if (julianDay) {
-        if (StrProc::CountOccurrences(s, "-", true) > 1) return fail(EntryError::InvalidJulianDate);
-    } else if (s.find('.') != std::string::npos || s.find('/') != std::string::npos) {
-        return fail(EntryError::WrongSeparator);
-    }
-
     double fraction = 0.0;
-    if (!julianDay) {
-        const auto time = CutTimeOfDay(s);
-        if (!time) return fail(EntryError::InvalidTime);
-        fraction = *time;
-    } else if (s.find(':') != std::string::npos && !context.restoringHistory) {
-        return fail(EntryError::TimeWithJulianDate);
-    }
+    const EntryError time = CutSeparatorsAndTime(s, context.restoringHistory, fraction);
+    if (time != EntryError::None) return fail(time);
 
     const std::string dateText = StrProc::SafeLeft(s, static_cast<long long>(code.position));
     const int calendar = DispatchIndex(s);
