@@ -1,6 +1,7 @@
 // The Archetypes Calendar notation.
 #include "calendars/arc/ArcCal.h"
 #include "core/CalendarRegistry.h"
+#include "core/calendars/StepThrough.h"
 #include "dates/DatePr2.h"
 
 namespace {
@@ -21,27 +22,19 @@ EntryError ReadDate(const std::string& text, int32_t& jdn) {
     return EntryError::None;
 }
 
-DateLabel LabelOfDay(int32_t jdn) {
-    const CalendarDate date = ArcOfDay(jdn);
-    return {ArcCal::FormatArcDate(date, 1), ArcCal::FormatArcDate(date, 2), ArcCal::FormatArcDate(date, 4),
-            {{"year", date.year}, {"month", date.month}, {"day", date.day}}};
-}
+CalendarGlue::Fields FieldsOf(const CalendarDate& d) { return {{"year", d.year}, {"month", d.month}, {"day", d.day}}; }
 
 template <void (*Move)(CalendarDate&, bool)>
-std::optional<int32_t> Step(int32_t jdn, bool forward) {
-    CalendarDate date = ArcOfDay(jdn);
-    Move(date, forward);
-    if (!ArcCal::ArcDateToJdn(date)) return std::nullopt;
-    return date.jdn;
-}
+constexpr CalendarStepFn Step = &CalendarGlue::StepThrough<CalendarDate, ArcOfDay, ArcCal::ArcDateToJdn, Move>;
 
-constexpr CalendarStep kSteps[] = {{"month", &Step<ArcCal::StepArcMonth>}, {"year", &Step<ArcCal::StepArcYear>}};
+constexpr CalendarStep kSteps[] = {{"month", Step<ArcCal::StepArcMonth>}, {"year", Step<ArcCal::StepArcYear>}};
 
 }  // namespace
 
 const CalendarDescriptor& CalendarDescriptors::Archetypes() {
     static const CalendarDescriptor descriptor{
         CalendarTable::ARC, "ARC", "Archetypes Calendar date", "Archetypes Calendar:", "lblArchetypesDate",
-        false, false, &ReadDate, &LabelOfDay, kSteps};
+        false, false, &ReadDate, &CalendarGlue::LabelThrough<CalendarDate, ArcOfDay, ArcCal::FormatArcDate, 4, FieldsOf>,
+        kSteps};
     return descriptor;
 }

@@ -2,15 +2,11 @@
 // lunar-week day number, not the civil one.
 #include "calendars/qlw/QLWC.h"
 #include "core/CalendarRegistry.h"
+#include "core/calendars/StepThrough.h"
 
 namespace {
 
-QLWC::QlwDate QlwOfDay(int32_t jdn) {
-    QLWC::QlwDate date{};
-    date.jdn = jdn;
-    QLWC::JdnToQlwDate(date);
-    return date;
-}
+constexpr auto QlwOfDay = &CalendarGlue::RecordOfDay<QLWC::QlwDate, QLWC::JdnToQlwDate>;
 
 // The reader says what is wrong: the form (also for an empty text), the month, the week or
 // the day.
@@ -35,18 +31,14 @@ DateLabel LabelOfDay(int32_t jdn) {
             {{"year", date.year}, {"month", date.month}, {"week", date.week}, {"day", date.day}}};
 }
 
-template <void (*Move)(QLWC::QlwDate&, bool)>
-std::optional<int32_t> Step(int32_t jdn, bool forward) {
-    QLWC::QlwDate date = QlwOfDay(jdn);
-    if (!date.valid) return std::nullopt;
-    Move(date, forward);
-    if (!date.valid) return std::nullopt;
-    return date.jdn;
-}
+// The moves leave the record valid when its date exists.
+bool IsValid(QLWC::QlwDate& date) { return date.valid == 1; }
 
-constexpr CalendarStep kSteps[] = {{"week", &Step<QLWC::StepQlwWeek>},
-                                   {"month", &Step<QLWC::StepQlwMonth>},
-                                   {"year", &Step<QLWC::StepQlwYear>}};
+template <void (*Move)(QLWC::QlwDate&, bool)>
+constexpr CalendarStepFn Step = &CalendarGlue::StepThrough<QLWC::QlwDate, QlwOfDay, IsValid, Move>;
+
+constexpr CalendarStep kSteps[] = {
+    {"week", Step<QLWC::StepQlwWeek>}, {"month", Step<QLWC::StepQlwMonth>}, {"year", Step<QLWC::StepQlwYear>}};
 
 }  // namespace
 

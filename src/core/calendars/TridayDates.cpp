@@ -1,48 +1,30 @@
 // The Lunar Liberalia Triday Calendar notation.
 #include "calendars/llt/LltCal.h"
 #include "core/CalendarRegistry.h"
+#include "core/calendars/StepThrough.h"
 
 namespace {
 
-LltDate LltOfDay(int32_t jdn) {
-    LltDate date{};
-    date.jdn = jdn;
-    LltCal::JdnToLltDate(date);
-    return date;
-}
+constexpr auto OfDay = &CalendarGlue::RecordOfDay<LltDate, LltCal::JdnToLltDate>;
 
-EntryError ReadDate(const std::string& text, int32_t& jdn) {
-    LltDate date{};
-    if (!LltCal::ParseLltDate(text, date) || !LltCal::LltDateToJdn(date)) return EntryError::InvalidLlt;
-    jdn = date.jdn;
-    return EntryError::None;
-}
-
-DateLabel LabelOfDay(int32_t jdn) {
-    const LltDate date = LltOfDay(jdn);
-    return {LltCal::FormatLltDate(date, 1),
-            LltCal::FormatLltDate(date, 2),
-            LltCal::FormatLltDate(date, 3),
-            {{"cycle", date.cycle}, {"year", date.year}, {"month", date.month}, {"triday", date.triday}, {"day", date.day}}};
+CalendarGlue::Fields FieldsOf(const LltDate& d) {
+    return {{"cycle", d.cycle}, {"year", d.year}, {"month", d.month}, {"triday", d.triday}, {"day", d.day}};
 }
 
 template <void (*Move)(LltDate&, bool)>
-std::optional<int32_t> Step(int32_t jdn, bool forward) {
-    LltDate date = LltOfDay(jdn);
-    Move(date, forward);
-    if (!LltCal::LltDateToJdn(date)) return std::nullopt;
-    return date.jdn;
-}
+constexpr CalendarStepFn Step = &CalendarGlue::StepThrough<LltDate, OfDay, LltCal::LltDateToJdn, Move>;
 
-constexpr CalendarStep kSteps[] = {{"month", &Step<LltCal::StepLltMonth>},
-                                   {"year", &Step<LltCal::StepLltYear>},
-                                   {"cycle", &Step<LltCal::StepLltCycle>}};
+constexpr CalendarStep kSteps[] = {{"month", Step<LltCal::StepLltMonth>},
+                                   {"year", Step<LltCal::StepLltYear>},
+                                   {"cycle", Step<LltCal::StepLltCycle>}};
 
 }  // namespace
 
 const CalendarDescriptor& CalendarDescriptors::Triday() {
     static const CalendarDescriptor descriptor{
         CalendarTable::LLT, "LLT", "Lunar Liberalia Triday Calendar date", "Lunar Liberalia Triday:",
-        "lblLTCLunarDate", false, false, &ReadDate, &LabelOfDay, kSteps};
+        "lblLTCLunarDate", false, false,
+        &CalendarGlue::ReadThrough<LltDate, LltCal::ParseLltDate, LltCal::LltDateToJdn, EntryError::InvalidLlt>,
+        &CalendarGlue::LabelThrough<LltDate, OfDay, LltCal::FormatLltDate, 3, FieldsOf>, kSteps};
     return descriptor;
 }

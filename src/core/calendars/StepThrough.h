@@ -1,0 +1,53 @@
+// The generic pieces of a calendar descriptor: a day's record and label, reading a typed date
+// and stepping a day number, each through a calendar module's own date record.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "core/CalendarRegistry.h"
+#include "core/EntryError.h"
+
+namespace CalendarGlue {
+
+using Fields = std::vector<std::pair<std::string, long long>>;
+
+// The record of a day number, filled by the module's conversion.
+template <typename Date, void (*FromJdn)(Date&)>
+Date RecordOfDay(int32_t jdn) {
+    Date date{};
+    date.jdn = jdn;
+    FromJdn(date);
+    return date;
+}
+
+// A day's label from the module's text forms: form 1 the plain text, form 2 the caption, and
+// the description form as the tool tip.
+template <typename Date, Date (*OfDay)(int32_t), std::string (*Format)(const Date&, int), int TipForm,
+          Fields (*FieldsOf)(const Date&)>
+DateLabel LabelThrough(int32_t jdn) {
+    const Date date = OfDay(jdn);
+    return {Format(date, 1), Format(date, 2), Format(date, TipForm), FieldsOf(date)};
+}
+
+// Day number -> record -> moved record -> day number; nullopt when the moved record names no
+// day (ToJdn refuses it).
+template <typename Date, Date (*OfDay)(int32_t), bool (*ToJdn)(Date&), void (*Move)(Date&, bool)>
+std::optional<int32_t> StepThrough(int32_t jdn, bool forward) {
+    Date date = OfDay(jdn);
+    Move(date, forward);
+    if (!ToJdn(date)) return std::nullopt;
+    return date.jdn;
+}
+
+// A typed date read by the module's reader and converted by its ToJdn; the calendar's entry
+// error when either refuses it.
+template <typename Date, bool (*Parse)(const std::string&, Date&), bool (*ToJdn)(Date&), EntryError Refusal>
+EntryError ReadThrough(const std::string& text, int32_t& jdn) {
+    Date date{};
+    if (!Parse(text, date) || !ToJdn(date)) return Refusal;
+    jdn = date.jdn;
+    return EntryError::None;
+}
+
+}  // namespace CalendarGlue
