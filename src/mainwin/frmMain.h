@@ -22,6 +22,7 @@
 
 class ClockService;
 class HelpWindow;
+class frmCalendar;
 
 // What the window takes from its surroundings; tests give a fixed clock, a recording dialog
 // service and a temporary folder.
@@ -104,6 +105,8 @@ public:
     bool LogTextEmpty() const;
 
     void ShowHelp();
+    // Opens the lunation window on the displayed moment's lunation (frmMain_lunation.cpp).
+    void DisplayCalendar();
     void Quit();
 
     // --- controls (objectName = name; label pairs name_0 / name_1) ---
@@ -153,5 +156,6 @@ private:
     MainWindowServices services_;
     DateDisplay lastDisplay_;
     QPointer<HelpWindow> help_;
+    QPointer<frmCalendar> calendar_;
     bool quitting_ = false;
 };

@@ -57,6 +57,8 @@ void frmMain::ConnectHandlers() {
         if (isVisible()) FocusMoveOrQuit();
     });
     connect(cboTarget, &QComboBox::activated, this, &frmMain::SetTheFocus);
+    connect(cmdDisplayCalendar, &QPushButton::clicked, this, &frmMain::DisplayCalendar);
+    connect(cboMonthCalendar, &QComboBox::activated, this, [this] { if (blnStartUpCompleted) cmdDisplayCalendar->setFocus(); });
 }
 
 void frmMain::ApplyOptionColours() {
