@@ -19,6 +19,18 @@ void TextAt(QPainter& painter, qreal x, qreal y, const QString& text) {
     painter.drawText(QPointF(x, y + painter.fontMetrics().ascent()), text);
 }
 
+// Draws a day line within its column: a line wider than the column (the lunar-week lines with
+// their long day and month names) is written in a smaller size instead of running into the
+// next cell.
+void LineAt(QPainter& painter, qreal x, qreal y, int columnWidth, const QString& text, const QFont& font) {
+    QFont fitted = font;
+    const int width = QFontMetrics(font, painter.device()).horizontalAdvance(text);
+    const int room = columnWidth - 4;
+    if (width > room) fitted.setPointSizeF(font.pointSizeF() * room / width);
+    painter.setFont(fitted);
+    TextAt(painter, x, y, text);
+}
+
 void HeadingAt(QPainter& painter, int width, int y, const QString& text) {
     const QRect box(0, y, width, painter.fontMetrics().height());
     painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop, text);
@@ -36,6 +48,8 @@ QFont DayLineFont() {
     QFont font;
     font.setPointSize(10);
     font.setBold(false);
+    // Narrow letters where the system has them: a column is only 110 pixels wide.
+    font.setStretch(QFont::SemiCondensed);
     return font;
 }
 
@@ -73,7 +87,7 @@ void PaintLunationPage(QPainter& painter, const Page& page, const DayPictures& p
     }
 
     const QFont numberFont = DayNumberFont();
-    QFont lineFont = DayLineFont();
+    const QFont lineFont = DayLineFont();
     QFont weekendFont = lineFont;
     weekendFont.setUnderline(true);
     for (const Day& day : page.dayCells) {
@@ -90,10 +104,9 @@ void PaintLunationPage(QPainter& painter, const Page& page, const DayPictures& p
         painter.setFont(numberFont);
         TextAt(painter, x0 + cellWidth / 5.0, y0 + kDayNumberDy, QString::fromStdString(day.dayNumberText));
         painter.setPen(kLineColour);
-        painter.setFont(lineFont);
-        TextAt(painter, x0 - 4, y0 + kCalendarLineDy, QString::fromStdString(day.calendarLine));
-        painter.setFont(day.weekend ? weekendFont : lineFont);
-        TextAt(painter, x0 - 4, y0 + kCommonEraLineDy, QString::fromStdString(day.commonEraLine));
+        LineAt(painter, x0 - 4, y0 + kCalendarLineDy, cellWidth, QString::fromStdString(day.calendarLine), lineFont);
+        LineAt(painter, x0 - 4, y0 + kCommonEraLineDy, cellWidth, QString::fromStdString(day.commonEraLine),
+               day.weekend ? weekendFont : lineFont);
     }
     painter.restore();
 }
