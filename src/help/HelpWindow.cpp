@@ -55,6 +55,14 @@ dynamical time and Greenwich time for the year on show.</p>
 <p>The Moon's phase, its illumination (the lit fraction of the disk), whether it is waxing or
 waning, the number of the lunation (lunation 0 began with the new moon of 2000-01-06) and the
 Moon's age since the new moon are shown, with a picture of the lit part of the disk.</p>
+<h3>The lunation page</h3>
+<p>Choose a lunar calendar in the list beside <b>Display lunation with</b> and press the button:
+a calendar page of the lunation on show opens, one cell per day from the day of the new moon to
+the day before the next one. Each cell shows the Moon, the day of the lunation, the date in the
+chosen calendar and the Common Era date (underlined on Saturdays and Sundays); today's cell is
+framed. Days are those of the time zone chosen in the main window; the days of the Quillon Lunar
+Week Calendar begin at 06:00. <b>Display previous lunation</b> and <b>Display next lunation</b>
+page from lunation -64316 to lunation 49472.</p>
 <h3>Range</h3>
 <p>Moments from the end of the year -3201 to 6000-01-01 CE are accepted.</p>
 )");
