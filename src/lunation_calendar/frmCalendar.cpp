@@ -1,6 +1,7 @@
 #include "lunation_calendar/frmCalendar.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QComboBox>
 #include <QEvent>
 #include <QPainter>
@@ -99,6 +100,7 @@ void frmCalendar::Form_Load() {
 
 void frmCalendar::Activate() {
     LayOut();
+    Place();
     delete loadingNotice.data();
     DrawLunationPage();
 }
@@ -109,11 +111,6 @@ void frmCalendar::LayOut() {
     const int buttonHeight = cmdClose->sizeHint().height();
     const int height = kGridBottom + buttonHeight + kBottomRoom;
     setFixedSize(width, height);
-    // Level with the main window, against the right edge of the screen.
-    if (const QScreen* s = mainWindow_ ? mainWindow_->screen() : screen()) {
-        const QRect area = s->availableGeometry();
-        move(area.right() + 1 - frameGeometry().width(), mainWindow_ ? mainWindow_->y() : area.top());
-    }
     lblTitle->setGeometry(0, kTitleTop, width, lblTitle->sizeHint().height());
     lblYearAndMonth->setGeometry(0, kYearAndMonthTop, width, lblYearAndMonth->sizeHint().height());
     // The three buttons in one row along the bottom, with equal gaps.
@@ -125,6 +122,15 @@ void frmCalendar::LayOut() {
     for (QPushButton* b : buttons) {
         b->setGeometry(x, height - kButtonRowFromBottom, b->sizeHint().width(), buttonHeight);
         x += b->sizeHint().width() + gap;
+    }
+}
+
+void frmCalendar::Place() {
+    // Level with the main window, against the right edge of the screen. Only on opening: a
+    // window that jumped back there at every activation could not be moved out of the way.
+    if (const QScreen* s = mainWindow_ ? mainWindow_->screen() : screen()) {
+        const QRect area = s->availableGeometry();
+        move(area.right() + 1 - frameGeometry().width(), mainWindow_ ? mainWindow_->y() : area.top());
     }
 }
 

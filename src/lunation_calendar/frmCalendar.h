@@ -62,6 +62,7 @@ private:
     void Form_Load();
     void Activate();
     void LayOut();
+    void Place();
     void SetStart(int32_t lunation);
 
     QWidget* mainWindow_;
