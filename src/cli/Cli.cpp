@@ -4,6 +4,9 @@
 
 #include "cli/ConvertCommand.h"
 #include "cli/ListCommands.h"
+#include "cli/LunationCommand.h"
+#include "dates/ClockService.h"
+#include "dates/DatePr2.h"
 #include "core/ModuleStartup.h"
 
 namespace Cli {
@@ -42,6 +45,21 @@ Usage:
       Example: selvanor-cli eclipses --from "-3200-01-01 CE" --to "6000-01-01 CE" --csv
                selvanor-cli eclipses --from "2000-01-01 CE" --to "2030-01-01 CE" --kind "Total solar eclipse"
 
+  selvanor-cli lunation --calendar ARC|VO|DVG|LLT|QLW (--from ENTRY | --number N) [--count K]
+                        [--greenwich] [--zone +-HH:MM] [--json] [--png FILE]
+      Prints the lunation page of the window "Display lunation with": the lunation that
+      holds the moment ENTRY (or lunation N; lunation 0 begins with the new moon of
+      2000-01-06), and with --count the K - 1 pages after it. Each page gives its title,
+      its Common Era months, then one line per day: day of the lunation, Common Era date,
+      date in the chosen calendar, and "today" on today's line. Days run from the day of
+      the new moon in the chosen time frame (a QLW day begins at 06:00). --json prints an
+      array of pages {"lunation", "calendar", "title", "year_month", "days": [{"day",
+      "day_number", "ce_line", "calendar_line", "weekend", "today"}]}. --png draws the first
+      page into a PNG file as the window draws it. Lunations run from -64316 to 49472;
+      beyond them the window's message goes to standard error and the exit status is 2.
+      Example: selvanor-cli lunation --calendar ARC --from "2000-01-01 CE"
+               selvanor-cli lunation --calendar QLW --number 300 --count 13 --json
+
   selvanor-cli --help
       This text.
 
@@ -62,6 +80,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     if (args[0] == "convert") return RunConvert(rest, in, out, err);
     if (args[0] == "phases") return RunPhases(rest, out, err);
     if (args[0] == "eclipses") return RunEclipses(rest, out, err);
+    if (args[0] == "lunation") return RunLunation(rest, DatePr2::TodayJdn(SystemClock()), out, err);
     err << "selvanor-cli: unknown command " << args[0] << " (try selvanor-cli --help)\n";
     return 1;
 }

@@ -24,6 +24,7 @@
 
 class ClockService;
 class HelpWindow;
+class frmCalendar;
 
 // What the window takes from its surroundings; tests give a fixed clock, a recording dialog
 // service and a temporary folder.
@@ -92,6 +93,8 @@ public:
     bool LogTextEmpty() const;
 
     void ShowHelp();
+    // Opens the lunation window on the displayed moment's lunation (frmMain_lunation.cpp).
+    void DisplayCalendar();
     void Quit();
 
     // The date label pair of each calendar, in the order of the calendar table.
@@ -151,5 +154,6 @@ private:
     MainWindowState state_;
     DateDisplay lastDisplay_;
     QPointer<HelpWindow> help_;
+    QPointer<frmCalendar> calendar_;
     bool quitting_ = false;
 };

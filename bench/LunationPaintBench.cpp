@@ -1,0 +1,44 @@
+// One lunation page as the window shows it: the model and the painting into an image with the
+// pictures loaded once, as the window keeps them. The target is under 5 ms a page.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "core/lunation/LunationPage.h"
+#include "lunation_calendar/LunationPainter.h"
+#include "core/ModuleStartup.h"
+
+namespace {
+
+void BM_LunationPageModelAndPainting(benchmark::State& state) {
+    const int calendar = static_cast<int>(state.range(0));
+    const LunationPainter::DayPictures pictures =
+        LunationPainter::LoadDayPictures(QCoreApplication::applicationDirPath());
+    if (pictures.loaded == 0) state.SkipWithError("no day pictures beside the program");
+    QImage image(LunationPage::PageWidth(calendar), LunationPage::kGridBottom + 10, QImage::Format_RGB32);
+    int32_t lunation = 0;
+    for (auto _ : state) {
+        const LunationPage::Page page = LunationPage::ComputePage(lunation, calendar, 2451545, 60);
+        QPainter painter(&image);
+        LunationPainter::PaintLunationPage(painter, page, pictures);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+        lunation = (lunation + 7) % 1000;
+    }
+}
+BENCHMARK(BM_LunationPageModelAndPainting)
+    ->Arg(LunationPage::kArc)->Arg(LunationPage::kLlt)->Arg(LunationPage::kQlw)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    InitialiseModules();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
