@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/CalendarRegistry.h"
+#include "core/LogPreferences.h"
 #include "core/WindowLists.h"
 
 struct MainWindowState {
@@ -24,4 +25,5 @@ struct MainWindowState {
     bool blnRestoringHistory = false;  // a history entry is being re-entered
     bool blnRepeating = false, blnPaused = false, blnStepDue = false;  // the repeated move
     std::string strStateFile;          // path of the saved-state file
+    LogPreferences logPreferences;     // edited in the log preferences window
 };
