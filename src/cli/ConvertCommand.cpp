@@ -6,6 +6,7 @@
 
 #include "astro/Syzyg.h"
 #include "cli/CliArgs.h"
+#include "cli/LogOutput.h"
 #include "cli/MoonLines.h"
 #include "core/CalendarRegistry.h"
 #include "core/ComputeMoment.h"
@@ -22,6 +23,14 @@ struct ConvertOptions {
     std::string days;  // as typed
     bool plus = true;
     bool json = false;
+    bool log = false;  // print log entries instead of the display
+    LogPreferences logPreferences;
+};
+
+// A refused option: its message and the exit status it gives.
+struct OptionError {
+    std::string message;
+    int status = 1;
 };
 
 // The window's title of a row as a heading: every heading ends in a colon.
@@ -82,14 +91,14 @@ void PrintJson(const std::string& entry, const DateDisplay& display, const Conve
     out << "},\"moon\":" << MoonJson(display.ajd) << "}\n";
 }
 
-// Reads the options and entries of convert; the message of the first bad option, if any.
-std::optional<std::string> ReadOptions(Args& args, ConvertOptions& options, std::vector<std::string>& entries) {
+// Reads the options and entries of convert; the first bad option, if any.
+std::optional<OptionError> ReadOptions(Args& args, ConvertOptions& options, std::vector<std::string>& entries) {
     bool optionsEnded = false;
     bool daysGiven = false;
     while (!args.Done()) {
         std::string error;
         if (!optionsEnded && TakeFrameOption(args, options.frame, error)) {
-            if (!error.empty()) return error;
+            if (!error.empty()) return OptionError{error};
             continue;
         }
         const std::string arg = args.Take();
@@ -99,22 +108,32 @@ std::optional<std::string> ReadOptions(Args& args, ConvertOptions& options, std:
             optionsEnded = true;
         } else if (arg == "--json") {
             options.json = true;
+        } else if (arg == "--log") {
+            options.log = true;
+        } else if (arg == "--log-format") {
+            const auto format = args.Value();
+            if (!format || (*format != "0" && *format != "1")) return OptionError{"--log-format needs 0 or 1"};
+            options.logPreferences.calendarEqualsDate = *format == "0";
+        } else if (arg == "--include") {
+            const auto list = args.Value();
+            if (!list) return OptionError{"--include needs a comma list of codes"};
+            if (auto error = ReadIncludeList(*list, options.logPreferences)) return OptionError{*error, 2};
         } else if (arg == "--entry-calendar") {
             const auto code = args.Value();
             const int index = code ? CalendarTable::CalendarIndex(StrProc::UpperCase(*code)) : -1;
-            if (index < 0) return "--entry-calendar needs one of CE, JC, ARC, VO, LLT, DVG, CJD, AJD, QLW";
+            if (index < 0) return OptionError{"--entry-calendar needs one of CE, JC, ARC, VO, LLT, DVG, CJD, AJD, QLW"};
             options.entryCalendar = index;
         } else if (arg == "--plus" || arg == "--minus") {
             const auto days = args.Value();
-            if (!days || daysGiven) return "give one of --plus DAYS or --minus DAYS";
+            if (!days || daysGiven) return OptionError{"give one of --plus DAYS or --minus DAYS"};
             daysGiven = true;
             options.days = *days;
             options.plus = arg == "--plus";
         } else {
-            return "unknown option " + arg + " (an entry beginning with \"-\" goes after \"--\")";
+            return OptionError{"unknown option " + arg + " (an entry beginning with \"-\" goes after \"--\")"};
         }
     }
-    if (entries.empty()) return "no entry given (try selvanor-cli --help)";
+    if (entries.empty()) return OptionError{"no entry given (try selvanor-cli --help)"};
     return std::nullopt;
 }
 
@@ -125,9 +144,10 @@ int RunConvert(std::vector<std::string> argv, std::istream& in, std::ostream& ou
     ConvertOptions options;
     std::vector<std::string> entries;
     if (const auto error = ReadOptions(args, options, entries)) {
-        err << "selvanor-cli convert: " << *error << "\n";
-        return 1;
+        err << "selvanor-cli convert: " << error->message << "\n";
+        return error->status;
     }
+    LogPrinter log(options.logPreferences);
 
     int status = 0;
     bool firstOutput = true;
@@ -141,7 +161,9 @@ int RunConvert(std::vector<std::string> argv, std::istream& in, std::ostream& ou
         const DateDisplay display = ComputeAllDates(moment.ajd, options.frame, NumberFormat{});
         ConvertOptions shown = options;
         shown.entryCalendar = moment.entryCalendar;
-        if (options.json) {
+        if (options.log) {
+            out << log.Entry(display, moment.entryCalendar, options.frame, moment.operation);
+        } else if (options.json) {
             PrintJson(entry, display, options, moment.entryCalendar, out);
         } else {
             if (!firstOutput) out << "\n";

@@ -26,4 +26,9 @@ struct MainWindowState {
     bool blnRepeating = false, blnPaused = false, blnStepDue = false;  // the repeated move
     std::string strStateFile;          // path of the saved-state file
     LogPreferences logPreferences;     // edited in the log preferences window
+    int intHistoryIndex = -1;          // the history entry on show
+    bool blnAddingHistory = false;     // the history list is being changed by AddHistoryEntry
+    bool blnLogOn = false;             // "Log all results" is ticked
+    // The last report made while logging was off ("Log this result" appends it).
+    std::string strPendingDate, strPendingOperation, strPendingExtra;
 };

@@ -18,7 +18,8 @@ inline constexpr int kGmtIndex = 24;
 
 // "GMT - 12:00" ... "GMT" ... "GMT + 12:00" for index 0..48.
 std::string ZoneListText(int index);
-// The offset of a zone list text: "GMT + 05:30" is 330, "GMT - 03:30" is -210, "GMT" 0.
+// The offset of a zone list text: "GMT + 05:30" is 330, "GMT - 03:30" is -210, "GMT" 0; a text
+// naming more than 24 hours or 59 minutes gives 0.
 int ZoneOffsetMinutes(const std::string& zoneText);
 
 double AjdToCjd(double ajd, const TimeFrame& frame);

@@ -32,8 +32,10 @@ public:
     Answer Show(QWidget*, Icon icon, const QString& title, const QString& text, Buttons buttons) override {
         messages.push_back({icon, title, text});
         if (buttons == Buttons::YesNo) return answerYes ? Answer::Yes : Answer::No;
+        if (buttons == Buttons::OkCancel) return answerOk ? Answer::Ok : Answer::Cancel;
         return Answer::Ok;
     }
     std::vector<Message> messages;
     bool answerYes = true;
+    bool answerOk = true;
 };

@@ -19,11 +19,14 @@
 #include "core/Colours.h"
 #include "core/ComputeMoment.h"
 #include "core/DateDisplay.h"
+#include "core/History.h"
 #include "core/MainWindowState.h"
 #include "core/TimeFrame.h"
 
 class ClockService;
 class HelpWindow;
+class frmLog;
+class frmLogPreferences;
 class frmCalendar;
 
 // What the window takes from its surroundings; tests give a fixed clock, a recording dialog
@@ -84,9 +87,18 @@ public:
     void MarkEntryCalendar();
     void DisplayMoonData(QColor colour);
 
-    // Later steps reached from start-up and Now.
+    // History and log: every operation that shows a new moment ends with both.
     QString AddHistoryEntry(const QString& strDate, int intEclipseType);
     void AddLogEntry(const QString& text, const QString& operation, const QString& extra);
+    void HistoryChosen(int index);
+    void LogThisResult();
+    void ViewLog();
+    void ShowLogPreferences();
+    // The eclipse of phase (0 or 2) of the lunation, if any, in the eclipse-data label; the
+    // eclipse text for the log (empty when that syzygy is no eclipse).
+    QString ShowEclipseData(int32_t lunation, int phase);
+
+    // Later steps reached from start-up and Now.
     bool ReadSavedState();
     void SaveState();
     void StopRepeatedMove();
@@ -146,12 +158,18 @@ private:
     void ZoneChanged();
     void TimeSystemChosen();
     void SetForeColour(QWidget* widget, const QColor& colour);
-    void Message(DialogService::Icon icon, const QString& title, const QString& text);
+    DialogService::Answer Message(DialogService::Icon icon, const QString& title, const QString& text,
+                                  DialogService::Buttons buttons = DialogService::Buttons::Ok);
     NumberFormat UserNumberFormat() const;
     void SelectComputerZone();
 
+    frmLog& Log();  // the log window, created with the first entry
+
     MainWindowServices services_;
     MainWindowState state_;
+    History::List history_{8};
+    QPointer<frmLog> log_;
+    QPointer<frmLogPreferences> logPreferences_;
     DateDisplay lastDisplay_;
     QPointer<HelpWindow> help_;
     QPointer<frmCalendar> calendar_;

@@ -47,10 +47,15 @@ void frmMain::ConnectHandlers() {
     for (QRadioButton* direction : optMoveDirection)
         connect(direction, &QRadioButton::clicked, this, colourAndFocus(&frmMain::FocusMoveOrQuit));
     connect(chkRepeatedly, &QCheckBox::clicked, this, colourAndFocus(&frmMain::FocusMoveOrQuit));
+    connect(chkLog, &QCheckBox::toggled, this, [this](bool on) { state_.blnLogOn = on; });
     connect(chkLog, &QCheckBox::clicked, this, [this] {
         ApplyOptionColours();
         if (state_.blnStartUpCompleted) FocusMoveOrQuit();
     });
+    connect(cboHistory, &QComboBox::activated, this, &frmMain::HistoryChosen);
+    connect(cmdLogThisResult, &QPushButton::clicked, this, &frmMain::LogThisResult);
+    connect(cmdViewLog, &QPushButton::clicked, this, &frmMain::ViewLog);
+    connect(cmdLogPreferences, &QPushButton::clicked, this, &frmMain::ShowLogPreferences);
     connect(cboMoveStep, &QComboBox::activated, this, [this] {
         if (isVisible()) FocusMoveOrQuit();
     });

@@ -1,10 +1,6 @@
-// History, log, saved state and the repeated move, as start-up and Now reach them. Each is
-// filled in when its part of the window is built; until then they keep no record.
+// Saved state and the repeated move, as start-up and Now reach them. Each is filled in when its
+// part of the window is built; until then they keep no record.
 #include "mainwin/frmMain.h"
-
-QString frmMain::AddHistoryEntry(const QString& /*strDate*/, int /*intEclipseType*/) { return {}; }
-
-void frmMain::AddLogEntry(const QString& /*text*/, const QString& /*operation*/, const QString& /*extra*/) {}
 
 bool frmMain::ReadSavedState() { return false; }
 
@@ -16,4 +12,6 @@ void frmMain::StopRepeatedMove() {
     fraStopPauseResume->hide();
 }
 
-bool frmMain::LogTextEmpty() const { return true; }
+// The eclipse-data label is filled by the search's eclipse description; until searching is
+// built, no eclipse is described.
+QString frmMain::ShowEclipseData(int32_t /*lunation*/, int /*phase*/) { return {}; }

@@ -47,6 +47,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void frmMain::Message(DialogService::Icon icon, const QString& title, const QString& text) {
-    services_.dialogs->Show(this, icon, title, text);
+DialogService::Answer frmMain::Message(DialogService::Icon icon, const QString& title, const QString& text,
+                                      DialogService::Buttons buttons) {
+    return services_.dialogs->Show(this, icon, title, text, buttons);
 }

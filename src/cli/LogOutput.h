@@ -1,0 +1,31 @@
+// selvanor-cli convert --log: the log entry the window appends for each result, without the
+// log's header and with LF line ends.
+#pragma once
+#include <optional>
+#include <string>
+
+#include "core/DateDisplay.h"
+#include "core/History.h"
+#include "core/LogPreferences.h"
+
+namespace Cli {
+
+// Reads a comma list of CE, JC, ARC, VO, LLT, DVG, QLW, CJD, AJD, PHASE, LUNATION (any case)
+// into the include boxes: exactly the listed ones are ticked; "" ticks none. The message of an
+// unknown code, if any.
+std::optional<std::string> ReadIncludeList(const std::string& list, LogPreferences& preferences);
+
+class LogPrinter {
+public:
+    explicit LogPrinter(LogPreferences preferences) : preferences_(preferences) {}
+    // The entry of one result, or the empty text when it repeats the previous result (the
+    // window's history makes no entry for it then, and so the log makes none).
+    std::string Entry(const DateDisplay& display, int entryCalendar, const TimeFrame& frame,
+                      const std::string& operation);
+
+private:
+    LogPreferences preferences_;
+    History::List history_;
+};
+
+}  // namespace Cli
