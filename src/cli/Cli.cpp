@@ -16,7 +16,8 @@ std::string HelpText() {
 
 Usage:
   selvanor-cli convert [--greenwich] [--zone +-HH:MM] [--entry-calendar CODE]
-                       [--plus DAYS | --minus DAYS] [--json] ENTRY...
+                       [--plus DAYS | --minus DAYS] [--json | --log [--log-format 0|1]
+                       [--include LIST]] ENTRY...
       Prints every notation of each moment, as the window shows it: the nine dates,
       the time line, delta T and the Moon; a blank line between moments. --json prints
       one JSON object per moment, one per line, with the texts and the numbers behind
@@ -24,6 +25,11 @@ Usage:
       beginning with "-" (negative years) go after "--". Defaults: local time in zone
       GMT, entry calendar CE. A refused entry prints the window's message to standard
       error, prefixed with the entry, and the exit status is 2; the others still convert.
+      --log prints the window's log entry of each result instead (operation, history
+      text, calendar items, Moon line, empty line); --log-format 0 writes CE=date, 1
+      writes "date CE,"; --include takes a comma list of CE, JC, ARC, VO, LLT, DVG, QLW,
+      CJD, AJD, PHASE, LUNATION (default all but QLW; "" none; an unknown code gives
+      status 2). A result that repeats the previous one makes no entry.
       Example: selvanor-cli convert "2003-12-31 ce 15:55"
                selvanor-cli convert --zone +05:30 --json -- "-44-03-15 JC" "4696-11-25 ARC"
                printf '2000-01-01 CE\n1-94-08-25 DVG\n' | selvanor-cli convert -
