@@ -9,10 +9,11 @@
 
 namespace LogEntry {
 
-// Where the program's user guide is published; written in the header of every log.
-inline constexpr const char* kDocumentationAddress = "https://selvanor.org/guide";
+// Where the program's user guide is found, written in the header of every log. The guide
+// ships with the program (no page of it is published online), so the header says where.
+inline constexpr const char* kDocumentationAddress = "User guide: Help (F1) in the Selvanor window";
 
-// The window's caption, the documentation address and an empty line.
+// The window's caption, where the guide is found, and an empty line.
 std::string Header(const std::string& caption, const std::string& lineBreak);
 
 // What the window shows when an entry is made.
