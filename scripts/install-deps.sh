@@ -10,6 +10,7 @@ packages=(
   libgif-dev
   clang libclang-rt-14-dev
   xvfb xauth
+  desktop-file-utils appstream
 )
 
 missing=()

@@ -6,15 +6,18 @@
 #include <QStyleFactory>
 
 #include "mainwin/frmMain.h"
+#include "support/Version.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Selvanor");
+    QApplication::setApplicationVersion(SELVANOR_VERSION);
     QApplication::setStyle(QStyleFactory::create("Fusion"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription("Selvanor: dates in nine notations, and the Moon.");
     parser.addHelpOption();
+    parser.addVersionOption();
     QCommandLineOption stateDir("state-dir", "Folder of the saved-state file (also SELVANOR_STATE_DIR).", "folder");
     parser.addOption(stateDir);
     parser.process(app);

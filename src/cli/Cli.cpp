@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/ConvertCommand.h"
+#include "support/Version.h"
 #include "cli/ListCommands.h"
 #include "cli/LunationCommand.h"
 #include "dates/ClockService.h"
@@ -69,6 +70,9 @@ Usage:
   selvanor-cli --help
       This text.
 
+  selvanor-cli --version
+      The version, the same as the desktop program's.
+
 Entries use the date entry grammar of the window: a date, its calendar code and an
 optional time, such as 2003-12-31 CE 15:55, 4696-11-25 ARC, 104-06-07-29 VO 6:30,
 123-07-05-2 LLT, 1-94-08-25 DVG, 5001-01-3-3 QLW, 2,455,900.920 AJD or 2455901.42 CJD.
@@ -77,6 +81,10 @@ Accepted moments run from the end of -3201 to 6000-01-01 CE.
 }
 
 int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (!args.empty() && args[0] == "--version") {
+        out << "selvanor-cli " << SELVANOR_VERSION << "\n";
+        return 0;
+    }
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         (args.empty() ? err : out) << HelpText();
         return args.empty() ? 1 : 0;

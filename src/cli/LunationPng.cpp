@@ -5,6 +5,7 @@
 #include <QImage>
 #include <memory>
 
+#include "support/DataFolder.h"
 #include "cli/LunationCommand.h"
 #include "lunation_calendar/LunationPainter.h"
 
@@ -22,7 +23,8 @@ std::string WriteLunationPng(const LunationPage::Page& page, const std::string& 
     }
     // The day pictures lie beside the program, as for the desktop program.
     const LunationPainter::DayPictures pictures =
-        LunationPainter::LoadDayPictures(QCoreApplication::applicationDirPath());
+        LunationPainter::LoadDayPictures(
+            QString::fromStdString(PictureFolder(QCoreApplication::applicationDirPath().toStdString())));
     const QImage image = LunationPainter::RenderLunationPage(page, pictures);
     if (!image.save(QString::fromStdString(file), "PNG")) return "cannot write " + file;
     return {};

@@ -12,6 +12,7 @@
 #include "core/ModuleStartup.h"
 #include "core/WindowLists.h"
 #include "mainwin/frmMain.h"
+#include "support/DataFolder.h"
 
 frmMain::frmMain(MainWindowServices services, QWidget* parent)
     : QWidget(parent), services_(std::move(services)) {
@@ -96,8 +97,10 @@ void frmMain::Initialise() {
 
 void frmMain::SetDefaults() {
     state_ = MainWindowState{};
-    const QString pictures = services_.pictureFolder.isEmpty() ? QCoreApplication::applicationDirPath() + "/"
-                                                               : QDir(services_.pictureFolder).absolutePath() + "/";
+    const QString pictures =
+        services_.pictureFolder.isEmpty()
+            ? QString::fromStdString(PictureFolder(QCoreApplication::applicationDirPath().toStdString())) + "/"
+            : QDir(services_.pictureFolder).absolutePath() + "/";
     state_.strPicPath = pictures.toStdString();
     optLocal->setChecked(true);
     optNext->setChecked(true);

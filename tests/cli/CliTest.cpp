@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "cli/Cli.h"
+#include "support/Version.h"
 
 namespace {
 struct Result {
@@ -130,4 +131,10 @@ TEST(Cli, HelpDocumentsEveryCommand) {
         EXPECT_TRUE(Contains(help.out, std::string("selvanor-cli ") + command)) << command;
     EXPECT_EQ(RunCli({}).status, 1);
     EXPECT_EQ(RunCli({"frobnicate"}).status, 1);
+}
+
+TEST(Cli, VersionIsTheProjectVersion) {
+    const Result r = RunCli({"--version"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, std::string("selvanor-cli ") + SELVANOR_VERSION + "\n");
 }
