@@ -37,4 +37,8 @@ struct EclipseRow {
 // types (empty: all of 1..10), in time order.
 std::vector<EclipseRow> ListEclipses(double fromAjd, double toAjd, const std::vector<int>& types);
 
+// Every eclipse of saros series `saros` (solar and lunar series of that number alike) whose
+// greatest eclipse lies in the accepted range, in time order.
+std::vector<EclipseRow> ListSarosSeries(int32_t saros);
+
 }  // namespace Listings

@@ -67,6 +67,15 @@ Usage:
       Example: selvanor-cli lunation --calendar ARC --from "2000-01-01 CE"
                selvanor-cli lunation --calendar QLW --number 300 --count 13 --json
 
+  selvanor-cli saros N [--solar | --lunar] [--greenwich | --zone +-HH:MM] [--csv | --json]
+      Lists every eclipse of saros series N inside the accepted range, in time order: its
+      place in the series (1 for its first member in the range, counted separately for the
+      solar and the lunar series of that number), the time of greatest eclipse in the
+      chosen frame, the type and, for lunar eclipses, the durations. --csv prints
+      member,lunation,phase,type,jd_tt_greatest,jd_ut_greatest,half_penumbral_min,
+      half_umbral_min,half_total_min. A series with no member in the range: status 2.
+      Example: selvanor-cli saros 136 --solar
+
   selvanor-cli --help
       This text.
 
@@ -94,6 +103,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     if (args[0] == "convert") return RunConvert(rest, in, out, err);
     if (args[0] == "phases") return RunPhases(rest, out, err);
     if (args[0] == "eclipses") return RunEclipses(rest, out, err);
+    if (args[0] == "saros") return RunSaros(rest, out, err);
     if (args[0] == "lunation") return RunLunation(rest, DatePr2::TodayJdn(SystemClock()), out, err);
     err << "selvanor-cli: unknown command " << args[0] << " (try selvanor-cli --help)\n";
     return 1;

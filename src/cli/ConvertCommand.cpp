@@ -4,6 +4,7 @@
 #include <optional>
 #include <ostream>
 
+#include "astro/DeltaTUncertainty.h"
 #include "astro/Syzyg.h"
 #include "cli/CliArgs.h"
 #include "cli/LogOutput.h"
@@ -11,6 +12,7 @@
 #include "core/CalendarRegistry.h"
 #include "core/ComputeMoment.h"
 #include "core/DateDisplay.h"
+#include "core/LunationNumbers.h"
 #include "support/StrProc.h"
 
 namespace Cli {
@@ -88,7 +90,11 @@ void PrintJson(const std::string& entry, const DateDisplay& display, const Conve
         out << "}";
         first = false;
     }
-    out << "},\"moon\":" << MoonJson(display.ajd) << "}\n";
+    const int32_t lunation = Syzyg::LunationAt(display.ajd);
+    out << "},\"moon\":" << MoonJson(display.ajd) << ",\"lunation_numbers\":{\"selvanor\":" << lunation;
+    for (const auto& convention : LunationNumbers::kConventions)
+        out << "," << JsonString(std::string(convention.key)) << ":" << int64_t{lunation} + convention.offset;
+    out << "},\"delta_t_sigma_min\":" << JsonNumber(DeltaTUncertainty::SigmaMinutesAt(display.ajd)) << "}\n";
 }
 
 // Reads the options and entries of convert; the first bad option, if any.

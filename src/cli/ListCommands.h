@@ -7,6 +7,8 @@
 namespace Cli {
 int RunPhases(std::vector<std::string> args, std::ostream& out, std::ostream& err);
 int RunEclipses(std::vector<std::string> args, std::ostream& out, std::ostream& err);
+// Every eclipse of one saros series in the accepted range.
+int RunSaros(std::vector<std::string> args, std::ostream& out, std::ostream& err);
 // The eclipse types of a search target of the window ("Total solar eclipse": 3, 4, 6, 7);
 // empty when the text names no eclipse target.
 std::vector<int> EclipseTypesOfTarget(const std::string& target);

@@ -42,6 +42,10 @@ using LabelPair = std::array<ClickableLabel*, 2>;
 
 inline QColor ToQColor(Rgb colour) { return QColor(colour.red, colour.green, colour.blue); }
 
+// The age label's tool tip: the lunation in this program's count and in the other published
+// ones.
+QString LunationToolTip(int32_t lunation);
+
 class frmMain : public QWidget {
     Q_OBJECT
 public:

@@ -2,8 +2,10 @@
 // whole display of the moment on show.
 #include <QLocale>
 
+#include "astro/DeltaTUncertainty.h"
 #include "astro/Syzyg.h"
 #include "core/ComputeMoment.h"
+#include "core/LunationNumbers.h"
 #include "mainwin/frmMain.h"
 
 NumberFormat frmMain::UserNumberFormat() const {
@@ -41,7 +43,23 @@ QString frmMain::RefreshDisplay() {
 }
 
 void frmMain::ShowDeltaT() {
-    lblDeltaT[1]->setText(QString::fromStdString(DeltaTText(Syzyg::DeltaTAt(state_.dblCurrentAJDate))));
+    const double deltaT = Syzyg::DeltaTAt(state_.dblCurrentAJDate);
+    lblDeltaT[1]->setText(QString::fromStdString(DeltaTText(deltaT)));
+    // How far the model may be off at that date; the time line carries it once it reaches a
+    // minute, since the times of day shown depend on it.
+    const double sigma = DeltaTUncertainty::SigmaMinutesAt(state_.dblCurrentAJDate);
+    const QString tip = QString::fromStdString(DeltaTUncertainty::ToolTip(deltaT, sigma));
+    lblDeltaT[1]->setToolTip(tip);
+    lblTime[1]->setToolTip(sigma >= 1.0 ? tip : QString());
+}
+
+QString LunationToolTip(int32_t lunation) {
+    QString tip = QString("Lunation %1 (counted from the new moon of 2000-01-06)").arg(lunation);
+    for (const auto& convention : LunationNumbers::kConventions)
+        tip += QString("\n%1 lunation number: %2")
+                   .arg(QString::fromUtf8(convention.name.data(), static_cast<qsizetype>(convention.name.size())))
+                   .arg(int64_t{lunation} + convention.offset);
+    return tip;
 }
 
 void frmMain::MarkEntryCalendar() {

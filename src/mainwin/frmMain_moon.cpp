@@ -2,6 +2,7 @@
 #include <QImage>
 #include <QPixmap>
 
+#include "astro/Syzyg.h"
 #include "mainwin/frmMain.h"
 #include "moondata/MoonData.h"
 
@@ -28,6 +29,7 @@ QPixmap ToPixmap(const MoonData::PixelImage& image) {
 void frmMain::DisplayMoonData(QColor colour) {
     const MoonData::MoonState state = MoonData::ComputeMoonState(state_.dblCurrentAJDate, state_.blnExact);
     lblAgeOfMoon[1]->setText(QString::fromStdString(state.ageLabel));
+    lblAgeOfMoon[1]->setToolTip(LunationToolTip(Syzyg::LunationAt(state_.dblCurrentAJDate)));
     if (!state.Ok()) {
         Dialogs().Show(this, DialogService::Icon::Warning, MoonData::GetPhaseErrorTitle,
                        QString::fromStdString(state.errorText));
