@@ -1,6 +1,8 @@
 // Listings of phases and eclipses for the command-line tool.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "astro/Listings.h"
 #include "astro/Syzyg.h"
 
@@ -65,4 +67,29 @@ TEST(Listings, EveryEclipseOfTheRangeInOrder) {
     EXPECT_GT(rows.size(), 40000u);
     EXPECT_LT(rows.size(), 50000u);
     for (size_t i = 1; i < rows.size(); ++i) ASSERT_GT(rows[i].jdUtGreatest, rows[i - 1].jdUtGreatest);
+}
+
+// A saros series, found by its lunations, holds exactly the eclipses that the scan of a span
+// numbers with it, members 223 lunations apart.
+TEST(Listings, SarosSeriesAgreeWithTheScan) {
+    const double from = 2415020.5, to = 2488069.5;  // 1900 to 2100
+    const auto eclipses = Listings::ListEclipses(from, to, {});
+    for (int32_t saros : {120, 136, 145, 113, 124}) {
+        std::vector<std::pair<int32_t, int>> scanned, listed;
+        for (const auto& row : eclipses)
+            if (row.saros == saros) scanned.push_back({row.lunation, row.phase});
+        const auto series = Listings::ListSarosSeries(saros);
+        for (const auto& row : series) {
+            EXPECT_EQ(row.saros, saros);
+            if (row.jdUtGreatest >= from && row.jdUtGreatest <= to) listed.push_back({row.lunation, row.phase});
+        }
+        std::sort(scanned.begin(), scanned.end());
+        std::sort(listed.begin(), listed.end());
+        EXPECT_EQ(listed, scanned) << saros;
+        EXPECT_FALSE(scanned.empty()) << saros;
+        for (size_t i = 1; i < series.size(); ++i)
+            if (series[i].phase == series[i - 1].phase) EXPECT_EQ((series[i].lunation - series[i - 1].lunation) % 223, 0);
+    }
+    EXPECT_TRUE(Listings::ListSarosSeries(900).empty());
+    EXPECT_TRUE(Listings::ListSarosSeries(-900).empty());
 }

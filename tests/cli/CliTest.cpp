@@ -107,7 +107,7 @@ TEST(Cli, JsonHasTheTextsAndTheNumbers) {
 TEST(Cli, PhasesAndEclipses) {
     const Result phases = RunCli({"phases", "--from", "2000-01-01 CE", "--to", "2000-02-01 CE", "--csv"});
     ASSERT_EQ(phases.status, 0) << phases.err;
-    EXPECT_EQ(phases.out.substr(0, phases.out.find('\n')), "lunation,phase,jd_tt,jd_ut,delta_t_min");
+    EXPECT_EQ(phases.out.substr(0, phases.out.find('\n')), "lunation,phase,jd_tt,jd_ut,delta_t_min,delta_t_sigma_min");
     EXPECT_TRUE(Contains(phases.out, "\n0,0,2451550.26"));  // the new moon of 2000-01-06
     const Result text = RunCli({"phases", "--from", "2000-01-06 CE", "--to", "2000-01-07 CE", "--greenwich"});
     EXPECT_TRUE(Contains(text.out, "2000-01-06 CE 18:1")) << text.out;
@@ -117,7 +117,8 @@ TEST(Cli, PhasesAndEclipses) {
                               "Total lunar eclipse", "--csv"});
     ASSERT_EQ(total.status, 0) << total.err;
     EXPECT_EQ(total.out.substr(0, total.out.find('\n')),
-              "lunation,phase,type,saros,jd_tt_greatest,half_penumbral_min,half_umbral_min,half_total_min");
+              "lunation,phase,type,saros,jd_tt_greatest,half_penumbral_min,half_umbral_min,half_total_min,"
+              "delta_t_sigma_min");
     EXPECT_TRUE(Contains(total.out, "\n0,2,10,124,"));  // 2000-01-21
     EXPECT_EQ(RunCli({"eclipses", "--from", "2000-01-01 CE", "--to", "2001-01-01 CE", "--kind", "Quarter"}).status, 1);
     EXPECT_EQ(RunCli({"phases", "--from", "2001-01-01 CE", "--to", "2000-01-01 CE"}).status, 2);
