@@ -89,8 +89,13 @@ public:
     void AddLogEntry(const QString& text, const QString& operation, const QString& extra);
     bool ReadSavedState();
     void SaveState();
-    void StopRepeatedMove();
     bool LogTextEmpty() const;
+
+    // Moving through time (frmMain_move.cpp).
+    void Move();
+    void StopRepeatedMove();
+    void PauseResume();
+    void SetMoveControlsEnabled(bool enable);
 
     void ShowHelp();
     // Opens the lunation window on the displayed moment's lunation (frmMain_lunation.cpp).
@@ -149,6 +154,14 @@ private:
     void Message(DialogService::Icon icon, const QString& title, const QString& text);
     NumberFormat UserNumberFormat() const;
     void SelectComputerZone();
+    bool ReadMoveStart();
+    void BeginRepeatedMove();
+    int RefreshPeriodMilliseconds() const;
+    void MoveTick();
+    void MakeDueStep();
+    void EndRepetition();
+    void FinishMove();
+    void RefreshPeriodChosen();
 
     MainWindowServices services_;
     MainWindowState state_;
@@ -156,4 +169,8 @@ private:
     QPointer<HelpWindow> help_;
     QPointer<frmCalendar> calendar_;
     bool quitting_ = false;
+    // The move under way: its step, direction, description for the log and last date text.
+    int moveStep_ = MoveSteps::kDefault;
+    bool moveForward_ = true;
+    QString strStepDescription_, strMoveDate_;
 };

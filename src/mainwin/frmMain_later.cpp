@@ -10,10 +10,4 @@ bool frmMain::ReadSavedState() { return false; }
 
 void frmMain::SaveState() {}
 
-void frmMain::StopRepeatedMove() {
-    state_.blnRepeating = false;
-    state_.blnPaused = false;
-    fraStopPauseResume->hide();
-}
-
 bool frmMain::LogTextEmpty() const { return true; }
