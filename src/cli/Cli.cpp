@@ -6,6 +6,7 @@
 #include "support/Version.h"
 #include "cli/ListCommands.h"
 #include "cli/LunationCommand.h"
+#include "cli/MoveCommand.h"
 #include "dates/ClockService.h"
 #include "dates/DatePr2.h"
 #include "core/ModuleStartup.h"
@@ -76,6 +77,22 @@ Usage:
       half_umbral_min,half_total_min. A series with no member in the range: status 2.
       Example: selvanor-cli saros 136 --solar
 
+  selvanor-cli move --step "STEP" [--back] [--count N] [--greenwich] [--zone +-HH:MM]
+                    [--entry-calendar CODE] [--json] ENTRY
+      Makes N steps (default 1) of the window's Move from the moment ENTRY and prints the
+      start and each moment reached, one line each, as the window's history lists it: the
+      entry calendar's date, the time and the time frame. STEP is one of the window's step
+      list: "1 minute", "1 hour", "1 day", "1 CE month", "1 CE year", "1 CE century",
+      "1 ARC month", "1 ARC year", "1 VO month", "1 VO year", "1 VO cycle", "1 DVG month",
+      "1 DVG year", "1 DVG cycle", "1 LLT month", "1 LLT year", "1 LLT cycle", "1 QLW week",
+      "1 QLW month", "1 QLW year". A calendar step keeps the time of day and makes its
+      calendar the entry calendar. --json prints an array of {"step", "ajd", "cjd",
+      "entry", "calendars": {"CE": "2003-02-28 CE", ...}} (step 0 is the start). A step
+      beyond the accepted moments is printed, then the window's message goes to standard
+      error and the exit status is 2.
+      Example: selvanor-cli move --step "1 CE month" --count 3 "2003-01-31 CE 15:55"
+               selvanor-cli move --step "1 QLW week" --back --zone +05:30 --json "5001-01-3-3 QLW"
+
   selvanor-cli --help
       This text.
 
@@ -104,6 +121,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     if (args[0] == "phases") return RunPhases(rest, out, err);
     if (args[0] == "eclipses") return RunEclipses(rest, out, err);
     if (args[0] == "saros") return RunSaros(rest, out, err);
+    if (args[0] == "move") return RunMove(rest, out, err);
     if (args[0] == "lunation") return RunLunation(rest, DatePr2::TodayJdn(SystemClock()), out, err);
     err << "selvanor-cli: unknown command " << args[0] << " (try selvanor-cli --help)\n";
     return 1;

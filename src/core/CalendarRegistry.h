@@ -38,7 +38,7 @@ struct DateLabel {
 // cannot be moved (the cycle number at the end of its 32-bit range).
 using CalendarStepFn = std::optional<int32_t> (*)(int32_t jdn, bool forward);
 struct CalendarStep {
-    std::string_view unit;  // "week", "month", "year", "cycle"
+    std::string_view unit;  // "week", "month", "year", "century", "cycle"
     CalendarStepFn apply;
 };
 

@@ -105,8 +105,13 @@ public:
     // Later steps reached from start-up and Now.
     bool ReadSavedState();
     void SaveState();
-    void StopRepeatedMove();
     bool LogTextEmpty() const;
+
+    // Moving through time (frmMain_move.cpp).
+    void Move();
+    void StopRepeatedMove();
+    void PauseResume();
+    void SetMoveControlsEnabled(bool enable);
 
     void ShowHelp();
     // Opens the lunation window on the displayed moment's lunation (frmMain_lunation.cpp).
@@ -166,6 +171,14 @@ private:
                                   DialogService::Buttons buttons = DialogService::Buttons::Ok);
     NumberFormat UserNumberFormat() const;
     void SelectComputerZone();
+    bool ReadMoveStart();
+    void BeginRepeatedMove();
+    int RefreshPeriodMilliseconds() const;
+    void MoveTick();
+    void MakeDueStep();
+    void EndRepetition();
+    void FinishMove();
+    void RefreshPeriodChosen();
 
     frmLog& Log();  // the log window, created with the first entry
 
@@ -178,4 +191,8 @@ private:
     QPointer<HelpWindow> help_;
     QPointer<frmCalendar> calendar_;
     bool quitting_ = false;
+    // The move under way: its step, direction, description for the log and last date text.
+    int moveStep_ = MoveSteps::kDefault;
+    bool moveForward_ = true;
+    QString strStepDescription_, strMoveDate_;
 };

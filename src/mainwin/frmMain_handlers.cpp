@@ -4,6 +4,11 @@
 void frmMain::ConnectHandlers() {
     connect(cmdNow, &QPushButton::clicked, this, &frmMain::Now);
     connect(Clock, &QTimer::timeout, this, &frmMain::ClockTick);
+    connect(Clock, &QTimer::timeout, this, &frmMain::MoveTick);
+    connect(cmdMove, &QPushButton::clicked, this, &frmMain::Move);
+    connect(cmdStop, &QPushButton::clicked, this, &frmMain::StopRepeatedMove);
+    connect(cmdPauseResume, &QPushButton::clicked, this, &frmMain::PauseResume);
+    connect(cboRefreshPeriod, &QComboBox::activated, this, &frmMain::RefreshPeriodChosen);
     connect(cmdHelp, &QPushButton::clicked, this, &frmMain::ShowHelp);
     // The program's user guide is its help window; the link opens it too.
     connect(lblOnlineDocumentation, &ClickableLabel::clicked, this, &frmMain::ShowHelp);

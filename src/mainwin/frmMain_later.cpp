@@ -6,12 +6,6 @@ bool frmMain::ReadSavedState() { return false; }
 
 void frmMain::SaveState() {}
 
-void frmMain::StopRepeatedMove() {
-    state_.blnRepeating = false;
-    state_.blnPaused = false;
-    fraStopPauseResume->hide();
-}
-
 // The eclipse-data label is filled by the search's eclipse description; until searching is
 // built, no eclipse is described.
 QString frmMain::ShowEclipseData(int32_t /*lunation*/, int /*phase*/) { return {}; }

@@ -17,6 +17,7 @@ void frmMain::ShowHelp() {
 }
 
 void frmMain::Quit() {
+    StopRepeatedMove();
     quitting_ = true;
     SaveState();
     if (help_) help_->close();
@@ -26,6 +27,7 @@ void frmMain::Quit() {
 
 void frmMain::closeEvent(QCloseEvent* event) {
     if (!quitting_) {
+        StopRepeatedMove();  // the move ends as by Stop, so that its result is saved
         quitting_ = true;
         SaveState();
         if (help_) help_->close();

@@ -1,4 +1,6 @@
 // The Common Era and Julian Calendar notations: ISO 8601 dates through the date module.
+#include <climits>
+
 #include "core/CalendarRegistry.h"
 #include "dates/DatePr2.h"
 
@@ -26,6 +28,27 @@ DateLabel LabelOfDay(int32_t jdn) {
     return label;
 }
 
+// The Common Era date moved by whole months and years; a day that the target month lacks is
+// lowered until the date exists (31 March back a month is 28 or 29 February, 29 February on
+// a year is 28 February).
+std::optional<int32_t> MoveCeDate(int32_t jdn, int32_t months, int32_t years) {
+    const CalendarDate from = DatePr2::DateOfJdn(jdn, DAYCALC_GREGORIAN);
+    const int64_t monthCount = int64_t{from.year} * 12 + (from.month - 1) + months + int64_t{years} * 12;
+    const int64_t year = monthCount >= 0 ? monthCount / 12 : -((-monthCount + 11) / 12);  // floor
+    if (year < INT32_MIN / 2 || year > INT32_MAX / 2) return std::nullopt;
+    CalendarDate to{static_cast<int32_t>(year), static_cast<int32_t>(monthCount - year * 12 + 1), from.day,
+                    DAYCALC_GREGORIAN, 0, 0};
+    while (to.day > 1 && !DatePr2::IsExistingDate(to.year, to.month, to.day, DAYCALC_GREGORIAN)) --to.day;
+    if (!DatePr2::IsExistingDate(to.year, to.month, to.day, DAYCALC_GREGORIAN)) return std::nullopt;
+    return DatePr2::DateToJdn(to);
+}
+
+std::optional<int32_t> StepCeMonth(int32_t jdn, bool forward) { return MoveCeDate(jdn, forward ? 1 : -1, 0); }
+std::optional<int32_t> StepCeYear(int32_t jdn, bool forward) { return MoveCeDate(jdn, 0, forward ? 1 : -1); }
+std::optional<int32_t> StepCeCentury(int32_t jdn, bool forward) { return MoveCeDate(jdn, 0, forward ? 100 : -100); }
+
+constexpr CalendarStep kCeSteps[] = {{"month", &StepCeMonth}, {"year", &StepCeYear}, {"century", &StepCeCentury}};
+
 }  // namespace
 
 namespace CalendarDescriptors {
@@ -33,7 +56,7 @@ namespace CalendarDescriptors {
 const CalendarDescriptor& CommonEra() {
     static const CalendarDescriptor descriptor{
         CalendarTable::CE, "CE", "Common Era date", "Common Era:", "lblCommonEraDate", false, false,
-        &ReadDate<DAYCALC_GREGORIAN, EntryError::InvalidCe>, &LabelOfDay<DAYCALC_GREGORIAN>, {}};
+        &ReadDate<DAYCALC_GREGORIAN, EntryError::InvalidCe>, &LabelOfDay<DAYCALC_GREGORIAN>, kCeSteps};
     return descriptor;
 }
 

@@ -1,0 +1,81 @@
+#include "core/MoveOnce.h"
+
+#include <cmath>
+#include <climits>
+#include <cstdlib>
+
+#include "support/AcceptedRange.h"
+
+namespace MoveSteps {
+
+namespace {
+
+// A lunar-week day begins six hours after the civil midnight.
+constexpr double kQlwDayStart = 0.25;
+
+std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+
+// "GMT", "GMT+05:30", "GMT-08:00": the zone list's text without its blanks.
+std::string ZoneText(int offsetMinutes) {
+    if (offsetMinutes == 0) return "GMT";
+    const int size = std::abs(offsetMinutes);
+    return std::string("GMT") + (offsetMinutes < 0 ? "-" : "+") + TwoDigits(size / 60) + ":" + TwoDigits(size % 60);
+}
+
+}  // namespace
+
+int StepIndex(std::string_view text) {
+    for (size_t i = 0; i < kSteps.size(); ++i)
+        if (kSteps[i] == text) return static_cast<int>(i);
+    return -1;
+}
+
+MoveResult MoveOnce(double ajd, int step, bool forward, const TimeFrame& frame, int entryCalendar) {
+    MoveResult result{ajd, entryCalendar, false};
+    if (step < 0 || step >= static_cast<int>(kRules.size()) || !std::isfinite(ajd)) return result;
+    const StepRule& rule = kRules[static_cast<size_t>(step)];
+    if (rule.calendar < 0) {
+        result.ajd = ajd + (forward ? rule.days : -rule.days);
+        result.moved = true;
+        return result;
+    }
+    const CalendarStepFn apply = CalendarRegistry::StepOf(rule.calendar, rule.unit);
+    const bool qlw = CalendarRegistry::Calendar(rule.calendar).dayStartsAtSixHours;
+    const double x = TimeZones::AjdToCjd(ajd, frame);
+    const double civilDay = std::floor(x);
+    const double timeOfDay = x - civilDay;
+    const double day = qlw ? std::floor(x - kQlwDayStart) : civilDay;
+    if (!apply || day < INT32_MIN || day > INT32_MAX) return result;
+    const std::optional<int32_t> moved = apply(static_cast<int32_t>(day), forward);
+    if (!moved) return result;
+    // Before 06:00 the civil day J belongs to the lunar-week day J - 1, so the moved QLW day
+    // is reached on the civil day after it.
+    const double civilTarget = *moved + (qlw && timeOfDay < kQlwDayStart ? 1.0 : 0.0);
+    result.ajd = TimeZones::CjdToAjd(civilTarget + timeOfDay, frame);
+    result.entryCalendar = rule.calendar;
+    result.moved = true;
+    return result;
+}
+
+std::string StepDescription(int step, bool forward, bool repeatedly) {
+    const std::string_view text = step >= 0 && step < static_cast<int>(kSteps.size())
+                                      ? kSteps[static_cast<size_t>(step)] : std::string_view{};
+    return std::string("Move") + (forward ? " forward" : " back") + " " + std::string(text) +
+           (repeatedly ? " repeatedly" : "") + ".";
+}
+
+std::string RangeMessage(double ajd) {
+    if (ajd < dblEarliestAJD) return kEarliestExceeded;
+    if (ajd > dblLatestAJD) return kLatestExceeded;
+    return {};
+}
+
+std::string MomentText(const DateDisplay& display, int entryCalendar, const TimeFrame& frame) {
+    const CalendarDescriptor& calendar = CalendarRegistry::Calendar(entryCalendar);
+    std::string text = display.labels[static_cast<size_t>(calendar.index)].shortText;
+    if (!calendar.julianDateCount)
+        text += " " + TimeZones::TimeOfDayText(display.ajd, frame, calendar.dayStartsAtSixHours).substr(0, 5);
+    return text + (frame.greenwich ? " (Greenwich; local = " : " (local = ") + ZoneText(frame.zoneOffsetMinutes) + ")";
+}
+
+}  // namespace MoveSteps
