@@ -49,13 +49,7 @@ std::optional<std::string> ReadIncludeList(const std::string& list, LogPreferenc
 
 std::string LogPrinter::Entry(const DateDisplay& display, int entryCalendar, const TimeFrame& frame,
                               const std::string& operation) {
-    const CalendarDescriptor& calendar = CalendarRegistry::Calendar(entryCalendar);
-    const std::string timeLine = TimeZones::TimeLineText(display.ajd, frame, calendar.dayStartsAtSixHours);
-    const std::string date =
-        history_.Add(History::EntryText(display.labels[static_cast<size_t>(calendar.index)].shortText,
-                                        calendar.julianDateCount, timeLine, frame.greenwich,
-                                        History::CompactZoneText(frame.zoneOffsetMinutes)),
-                     0);
+    const std::string date = history_.Add(History::EntryTextOf(display, entryCalendar, frame), 0);
     if (date.empty()) return {};
     LogEntry::Display shown;
     for (size_t i = 0; i < shown.dateLabels.size(); ++i) shown.dateLabels[i] = display.labels[i].caption;
@@ -64,7 +58,7 @@ std::string LogPrinter::Entry(const DateDisplay& display, int entryCalendar, con
         shown.phaseLabel = moon[0].second;
         shown.ageLabel = moon[1].second;
     }
-    shown.entryCalendar = calendar.index;
+    shown.entryCalendar = CalendarRegistry::Calendar(entryCalendar).index;
     return LogEntry::Entry(date, operation, "", shown, preferences_, "\n");
 }
 

@@ -6,6 +6,7 @@
 
 #include "cli/CliArgs.h"
 #include "core/ComputeMoment.h"
+#include "core/History.h"
 #include "core/MoveOnce.h"
 #include "support/StrProc.h"
 
@@ -125,7 +126,7 @@ int RunMove(std::vector<std::string> argv, std::ostream& out, std::ostream& err)
             moment = next;
         }
         const DateDisplay display = ComputeAllDates(moment.ajd, options.frame, NumberFormat{});
-        PrintMoment(step, display, MoveSteps::MomentText(display, moment.entryCalendar, options.frame), options.json,
+        PrintMoment(step, display, History::EntryTextOf(display, moment.entryCalendar, options.frame), options.json,
                     out);
         rangeMessage = MoveSteps::RangeMessage(moment.ajd);
         if (step > 0 && !rangeMessage.empty()) break;

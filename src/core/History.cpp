@@ -15,6 +15,13 @@ std::string EntryText(const std::string& dateText, bool julianDateCount, const s
     return text + StrProc::RemoveSpaces(zoneText) + ")";
 }
 
+std::string EntryTextOf(const DateDisplay& display, int entryCalendar, const TimeFrame& frame) {
+    const CalendarDescriptor& calendar = CalendarRegistry::Calendar(entryCalendar);
+    return EntryText(display.labels[static_cast<size_t>(calendar.index)].shortText, calendar.julianDateCount,
+                     TimeZones::TimeLineText(display.ajd, frame, calendar.dayStartsAtSixHours), frame.greenwich,
+                     CompactZoneText(frame.zoneOffsetMinutes));
+}
+
 std::string CompactZoneText(int offsetMinutes) {
     if (offsetMinutes == 0) return "GMT";
     const int minutes = std::abs(offsetMinutes);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/DateDisplay.h"
 #include "core/TimeFrame.h"
 
 namespace History {
@@ -13,6 +14,10 @@ namespace History {
 // the zone list text without blanks.
 std::string EntryText(const std::string& dateText, bool julianDateCount, const std::string& timeLine, bool greenwich,
                       const std::string& zoneText);
+
+// The entry text of a displayed moment in a frame, with the entry calendar's date text, the
+// moment's time line and the frame's zone: what the history shows for it.
+std::string EntryTextOf(const DateDisplay& display, int entryCalendar, const TimeFrame& frame);
 
 // The zone list text of any offset in minutes east of Greenwich, as the history writes it:
 // "GMT", "GMT+05:30", "GMT-08:00".

@@ -13,15 +13,6 @@ namespace {
 // A lunar-week day begins six hours after the civil midnight.
 constexpr double kQlwDayStart = 0.25;
 
-std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
-
-// "GMT", "GMT+05:30", "GMT-08:00": the zone list's text without its blanks.
-std::string ZoneText(int offsetMinutes) {
-    if (offsetMinutes == 0) return "GMT";
-    const int size = std::abs(offsetMinutes);
-    return std::string("GMT") + (offsetMinutes < 0 ? "-" : "+") + TwoDigits(size / 60) + ":" + TwoDigits(size % 60);
-}
-
 }  // namespace
 
 int StepIndex(std::string_view text) {
@@ -70,12 +61,5 @@ std::string RangeMessage(double ajd) {
     return {};
 }
 
-std::string MomentText(const DateDisplay& display, int entryCalendar, const TimeFrame& frame) {
-    const CalendarDescriptor& calendar = CalendarRegistry::Calendar(entryCalendar);
-    std::string text = display.labels[static_cast<size_t>(calendar.index)].shortText;
-    if (!calendar.julianDateCount)
-        text += " " + TimeZones::TimeOfDayText(display.ajd, frame, calendar.dayStartsAtSixHours).substr(0, 5);
-    return text + (frame.greenwich ? " (Greenwich; local = " : " (local = ") + ZoneText(frame.zoneOffsetMinutes) + ")";
-}
 
 }  // namespace MoveSteps

@@ -65,9 +65,4 @@ inline constexpr const char* kLatestExceeded = "Latest date exceeded.";
 // The message of a moment beyond the accepted moments, or the empty text.
 std::string RangeMessage(double ajd);
 
-// The moment as a move enters it into the history: the entry calendar's date text, the time
-// of day (not for CJD and AJD), and the time frame with the zone, as in
-// "2003-12-31 CE 15:55 (local = GMT+05:30)".
-std::string MomentText(const DateDisplay& display, int entryCalendar, const TimeFrame& frame);
-
 }  // namespace MoveSteps

@@ -8,6 +8,7 @@
 #include "core/CalendarRegistry.h"
 #include "core/ModuleStartup.h"
 #include "dates/DatePr2.h"
+#include "core/History.h"
 #include "core/MoveOnce.h"
 #include "support/AcceptedRange.h"
 
@@ -187,10 +188,10 @@ TEST_F(MoveOnceTest, TextsOfAMove) {
 
     const double ajd = MomentOf("2003-12-31", CalendarTable::CE, 15.0 / 24 + 55.0 / 1440, kIndia);
     const DateDisplay display = ComputeAllDates(ajd, kIndia, NumberFormat{});
-    EXPECT_EQ(MoveSteps::MomentText(display, CalendarTable::CE, kIndia), "2003-12-31 CE 15:55 (local = GMT+05:30)");
-    EXPECT_EQ(MoveSteps::MomentText(display, CalendarTable::AJD, TimeFrame{true, -480}).find(" AJD (Greenwich; local = GMT-08:00)") != std::string::npos, true);
+    EXPECT_EQ(History::EntryTextOf(display, CalendarTable::CE, kIndia), "2003-12-31 CE 15:55 (local = GMT+05:30)");
+    EXPECT_EQ(History::EntryTextOf(display, CalendarTable::AJD, TimeFrame{true, -480}).find(" AJD (Greenwich; local = GMT-08:00)") != std::string::npos, true);
     const DateDisplay greenwich = ComputeAllDates(ajd, kGreenwich, NumberFormat{});
-    EXPECT_EQ(MoveSteps::MomentText(greenwich, CalendarTable::QLW, kGreenwich).substr(greenwich.labels[8].shortText.size()),
+    EXPECT_EQ(History::EntryTextOf(greenwich, CalendarTable::QLW, kGreenwich).substr(greenwich.labels[8].shortText.size()),
               " 04:25 (Greenwich; local = GMT)");
 }
 
