@@ -71,13 +71,15 @@ const CalendarDescriptor& JulianCalendar() {
 // and the date display themselves.
 const CalendarDescriptor& ChronologicalJulianDate() {
     static const CalendarDescriptor descriptor{CalendarTable::CJD, "CJD", "chronological Julian date",
-                                               "Chronological Julian date:", "lblChronologicalJulianDate", true};
+                                               "Chronological Julian date:", "lblChronologicalJulianDate", true,
+                                               false, nullptr, nullptr, {}};
     return descriptor;
 }
 
 const CalendarDescriptor& AstronomicalJulianDate() {
     static const CalendarDescriptor descriptor{CalendarTable::AJD, "AJD", "astronomical Julian date",
-                                               "Astronomical Julian date:", "lblAstronomicalJulianDate", true};
+                                               "Astronomical Julian date:", "lblAstronomicalJulianDate", true,
+                                               false, nullptr, nullptr, {}};
     return descriptor;
 }
 
