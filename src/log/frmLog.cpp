@@ -25,14 +25,15 @@ frmLog::frmLog(std::shared_ptr<DialogService> dialogs, QWidget* parent)
     setObjectName("frmLog");
     txbText = new QPlainTextEdit(this);
     txbText->setObjectName("txbText");
+    txbText->setAccessibleName("Log text");
     txbText->setLineWrapMode(QPlainTextEdit::NoWrap);
     txbText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     txbText->viewport()->installEventFilter(this);
-    cmdCopyToClipboard = new QPushButton("Copy to clipboard", this);
+    cmdCopyToClipboard = new QPushButton("&Copy to clipboard", this);
     cmdCopyToClipboard->setObjectName("cmdCopyToClipboard");
-    cmdClear = new QPushButton("Clear log", this);
+    cmdClear = new QPushButton("Clear &log", this);
     cmdClear->setObjectName("cmdClear");
-    cmdClose = new QPushButton("Close", this);
+    cmdClose = new QPushButton("Cl&ose", this);
     cmdClose->setObjectName("cmdClose");
     connect(cmdCopyToClipboard, &QPushButton::clicked, this, &frmLog::CopyToClipboard);
     connect(cmdClear, &QPushButton::clicked, this, &frmLog::ClearLog);
@@ -101,13 +102,13 @@ void frmLog::CopyToClipboard() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(cursor.hasSelection() ? WithCrLf(cursor.selectedText()) : LogText());
-    cmdCopyToClipboard->setText("Copy to clipboard");
+    cmdCopyToClipboard->setText("&Copy to clipboard");
     cmdClose->setFocus();
 }
 
 void frmLog::ShowCopyCaption() {
-    cmdCopyToClipboard->setText(txbText->textCursor().hasSelection() ? "Copy selected text to clipboard"
-                                                                     : "Copy to clipboard");
+    cmdCopyToClipboard->setText(txbText->textCursor().hasSelection() ? "&Copy selected text to clipboard"
+                                                                     : "&Copy to clipboard");
 }
 
 bool frmLog::eventFilter(QObject* watched, QEvent* event) {

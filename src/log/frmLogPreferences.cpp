@@ -12,19 +12,20 @@ struct Box {
     const char* name;
     const char* caption;
 };
-// In the window's order; QLW stands after DVG as in the date frame.
+// In the window's order; QLW stands after DVG as in the date frame. Each caption carries its
+// own Alt+letter.
 constexpr Box kBoxes[] = {
-    {LogPreferences::CE, "chkIncludeCE", "CE (Common Era Calendar)"},
-    {LogPreferences::JC, "chkIncludeJC", "JC (Julian Calendar)"},
-    {LogPreferences::ARC, "chkIncludeARC", "ARC (Archetypes Calendar)"},
-    {LogPreferences::VO, "chkIncludeVO", "VO (Varnel-Ostrik Solilunar Calendar)"},
-    {LogPreferences::LLT, "chkIncludeLLT", "LLT (Lunar Liberalia Triday Calendar)"},
-    {LogPreferences::DVG, "chkIncludeDVG", "DVG (Dunhale-Varnel Goddess Calendar)"},
-    {LogPreferences::QLW, "chkIncludeQLWC", "QLW (Quillon Lunar Week Calendar)"},
-    {LogPreferences::CJD, "chkIncludeCJD", "CJD (Chronological Julian Date)"},
-    {LogPreferences::AJD, "chkIncludeAJD", "AJD (Astronomical Julian Date)"},
-    {LogPreferences::PhaseOfMoon, "chkIncludePhaseOfMoonAndIllumination", "Phase of Moon and illumination"},
-    {LogPreferences::LunationAndAge, "chkIncludeLunationAndAgeOfMoon", "Lunation and age of Moon"},
+    {LogPreferences::CE, "chkIncludeCE", "&CE (Common Era Calendar)"},
+    {LogPreferences::JC, "chkIncludeJC", "&JC (Julian Calendar)"},
+    {LogPreferences::ARC, "chkIncludeARC", "&ARC (Archetypes Calendar)"},
+    {LogPreferences::VO, "chkIncludeVO", "&VO (Varnel-Ostrik Solilunar Calendar)"},
+    {LogPreferences::LLT, "chkIncludeLLT", "&LLT (Lunar Liberalia Triday Calendar)"},
+    {LogPreferences::DVG, "chkIncludeDVG", "&DVG (Dunhale-Varnel Goddess Calendar)"},
+    {LogPreferences::QLW, "chkIncludeQLWC", "&QLW (Quillon Lunar Week Calendar)"},
+    {LogPreferences::CJD, "chkIncludeCJD", "CJD (C&hronological Julian Date)"},
+    {LogPreferences::AJD, "chkIncludeAJD", "AJD (Astro&nomical Julian Date)"},
+    {LogPreferences::PhaseOfMoon, "chkIncludePhaseOfMoonAndIllumination", "&Phase of Moon and illumination"},
+    {LogPreferences::LunationAndAge, "chkIncludeLunationAndAgeOfMoon", "Lunation and a&ge of Moon"},
 };
 }  // namespace
 
@@ -33,7 +34,7 @@ frmLogPreferences::frmLogPreferences(QWidget* parent) : QWidget(parent, Qt::Wind
     setWindowTitle("Log preferences");
     auto* format = new QGroupBox("Format of calendar items", this);
     format->setObjectName("fraLogFormat");
-    optLogFormat = {new QRadioButton("calendar=date", format), new QRadioButton("date calendar,", format)};
+    optLogFormat = {new QRadioButton("calendar=da&te", format), new QRadioButton("date calenda&r,", format)};
     auto* formatRow = new QHBoxLayout(format);
     for (size_t i = 0; i < optLogFormat.size(); ++i) {
         optLogFormat[i]->setObjectName(QString("optLogFormat_%1").arg(i));
@@ -53,11 +54,11 @@ frmLogPreferences::frmLogPreferences(QWidget* parent) : QWidget(parent, Qt::Wind
         boxes->addWidget(check);
         connect(check, &QCheckBox::clicked, this, [this] { emit changed(Preferences()); });
     }
-    cmdSetALL = new QPushButton("Set all", this);
+    cmdSetALL = new QPushButton("&Set all", this);
     cmdSetALL->setObjectName("cmdSetALL");
-    cmdClearAll = new QPushButton("Clear all", this);
+    cmdClearAll = new QPushButton("Cl&ear all", this);
     cmdClearAll->setObjectName("cmdClearAll");
-    cmdClose = new QPushButton("Close", this);
+    cmdClose = new QPushButton("Cl&ose", this);
     cmdClose->setObjectName("cmdClose");
     const auto setAll = [this](bool ticked) {
         for (QCheckBox* check : include_) check->setChecked(ticked);

@@ -1,5 +1,7 @@
 #include "lunation_calendar/frmCalendar.h"
 
+#include <QKeyEvent>
+
 #include <QApplication>
 #include <algorithm>
 #include <QComboBox>
@@ -38,11 +40,11 @@ frmCalendar::frmCalendar(QWidget* mainWindow, QComboBox* calendarList, LunationW
     lblYearAndMonth->setFont(LunationPainter::TitleFont());
     Yellow(lblTitle);
     Yellow(lblYearAndMonth);
-    cmdShowPreviousOrNext = {new QPushButton("Display previous lunation", this),
-                             new QPushButton("Display next lunation", this)};
+    cmdShowPreviousOrNext = {new QPushButton("Display &previous lunation", this),
+                             new QPushButton("Display &next lunation", this)};
     cmdShowPreviousOrNext[0]->setObjectName("cmdShowPreviousOrNext_0");
     cmdShowPreviousOrNext[1]->setObjectName("cmdShowPreviousOrNext_1");
-    cmdClose = new QPushButton("Close", this);
+    cmdClose = new QPushButton("&Close", this);
     cmdClose->setObjectName("cmdClose");
     for (int i = 0; i < 2; ++i)
         connect(cmdShowPreviousOrNext[i], &QPushButton::clicked, this, [this, i] { ShowPreviousOrNext(i); });
@@ -56,6 +58,14 @@ frmCalendar::frmCalendar(QWidget* mainWindow, QComboBox* calendarList, LunationW
     for (QPushButton* button : {cmdShowPreviousOrNext[0], cmdShowPreviousOrNext[1], cmdClose})
         button->adjustSize();
     setAutoFillBackground(false);
+}
+
+void frmCalendar::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        cmdClose->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 int frmCalendar::Calendar() const {

@@ -145,7 +145,7 @@ TEST_F(HistoryAndLog, PreferencesChooseWhatAnEntryHolds) {
     Find<QPushButton>("cmdLogPreferences")->click();
     auto* preferences = window->findChild<QWidget*>("frmLogPreferences");
     ASSERT_NE(preferences, nullptr);
-    EXPECT_EQ(preferences->findChild<QCheckBox*>("chkIncludeAJD")->text(), "AJD (Astronomical Julian Date)");
+    EXPECT_EQ(preferences->findChild<QCheckBox*>("chkIncludeAJD")->text().remove(QChar('&')), "AJD (Astronomical Julian Date)");
     EXPECT_TRUE(preferences->findChild<QCheckBox*>("chkIncludeAJD")->font().bold());
     EXPECT_FALSE(preferences->findChild<QCheckBox*>("chkIncludeQLWC")->isChecked());
     preferences->findChild<QPushButton*>("cmdClearAll")->click();
