@@ -2,25 +2,15 @@
 
 #include <sstream>
 
-#include "cli/Cli.h"
+#include "RunCli.h"
 #include "support/Version.h"
 
 namespace {
-struct Result {
-    int status;
-    std::string out, err;
-};
-Result RunCli(std::vector<std::string> args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status = Cli::Run(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 }  // namespace
 
 TEST(Cli, ConvertPrintsEveryLabelAsTheWindowDoes) {
-    const Result r = RunCli({"convert", "2003-12-31 ce 15:55"});
+    const CliResult r = RunCli({"convert", "2003-12-31 ce 15:55"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(Contains(r.out, "Common Era: 2003-12-31 CE (Wednesday, December 31, 2003)\n"));
     EXPECT_TRUE(Contains(r.out, "Julian: 2003-12-18 JC (Wednesday, December 18, 2003)\n"));
@@ -33,7 +23,7 @@ TEST(Cli, ConvertPrintsEveryLabelAsTheWindowDoes) {
 }
 
 TEST(Cli, ConvertLunarCalendarCheckValues) {
-    const Result r = RunCli({"convert", "2000-01-01 CE"});
+    const CliResult r = RunCli({"convert", "2000-01-01 CE"});
     ASSERT_EQ(r.status, 0);
     EXPECT_TRUE(Contains(r.out, "Archetypes Calendar: 4696-11-25 ARC (Mars Day, Dionysus 25,  4696)\n"));
     EXPECT_TRUE(Contains(r.out, "Dunhale-Varnel Goddess: 1-94-08-25 DVG (Saturday, Hathor 25, 1-94)\n"));
@@ -42,40 +32,40 @@ TEST(Cli, ConvertLunarCalendarCheckValues) {
 }
 
 TEST(Cli, ZonesDaysAndEntryCalendar) {
-    const Result zone = RunCli({"convert", "--zone", "+05:30", "2000-01-01 CE 00:00"});
+    const CliResult zone = RunCli({"convert", "--zone", "+05:30", "2000-01-01 CE 00:00"});
     EXPECT_TRUE(Contains(zone.out, "Astronomical Julian date: 2,451,544.2708 AJD")) << zone.out;
     EXPECT_TRUE(Contains(zone.out, "Time: 00:00 (local)"));
-    const Result greenwich = RunCli({"convert", "--greenwich", "--zone", "+05:30", "2000-01-01 CE 00:00"});
+    const CliResult greenwich = RunCli({"convert", "--greenwich", "--zone", "+05:30", "2000-01-01 CE 00:00"});
     EXPECT_TRUE(Contains(greenwich.out, "Time: 00:00 (GMT)"));
-    const Result plus = RunCli({"convert", "--plus", "2.5", "2000-01-01 CE"});
+    const CliResult plus = RunCli({"convert", "--plus", "2.5", "2000-01-01 CE"});
     EXPECT_TRUE(Contains(plus.out, "2,451,547.5000 AJD"));
-    const Result minus = RunCli({"convert", "--minus", "+1,000", "2000-01-01 CE"});
+    const CliResult minus = RunCli({"convert", "--minus", "+1,000", "2000-01-01 CE"});
     EXPECT_TRUE(Contains(minus.out, "2,450,545.0000 AJD"));
-    const Result julian = RunCli({"convert", "--entry-calendar", "jc", "2003-12-18"});
+    const CliResult julian = RunCli({"convert", "--entry-calendar", "jc", "2003-12-18"});
     EXPECT_TRUE(Contains(julian.out, "Common Era: 2003-12-31 CE"));
     EXPECT_EQ(RunCli({"convert", "--zone", "+25:00", "2000-01-01 CE"}).status, 1);
     EXPECT_EQ(RunCli({"convert", "--entry-calendar", "XYZ", "2000-01-01 CE"}).status, 1);
 }
 
 TEST(Cli, RefusedEntriesGoToStandardErrorAndTheRestStillConvert) {
-    const Result r = RunCli({"convert", "2003-02-30 CE", "2000-01-01 CE", "7000-01-01 CE"});
+    const CliResult r = RunCli({"convert", "2003-02-30 CE", "2000-01-01 CE", "7000-01-01 CE"});
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err,
               "2003-02-30 CE: Invalid CE date.  CE dates must be in ISO 8601 format: year-month-day\n"
               "7000-01-01 CE: Resulting date is later than 6000-01-01 CE.\n");
     EXPECT_TRUE(Contains(r.out, "Common Era: 2000-01-01 CE"));
-    const Result days = RunCli({"convert", "--plus", "1-2", "2000-01-01 CE"});
+    const CliResult days = RunCli({"convert", "--plus", "1-2", "2000-01-01 CE"});
     EXPECT_EQ(days.status, 2);
     EXPECT_TRUE(Contains(days.err, "Value for addition or subtraction is invalid."));
 }
 
 TEST(Cli, NegativeYearsAfterDoubleDashAndBatchFromStandardInput) {
-    const Result dash = RunCli({"convert", "--", "-44-03-15 JC"});
+    const CliResult dash = RunCli({"convert", "--", "-44-03-15 JC"});
     ASSERT_EQ(dash.status, 0) << dash.err;
     EXPECT_TRUE(Contains(dash.out, "Julian: -44-03-15 JC"));
     EXPECT_EQ(RunCli({"convert", "-44-03-15 JC"}).status, 1);  // read as an unknown option
 
-    const Result batch = RunCli({"convert", "-"}, "2000-01-01 CE\r\n\n-44-03-15 JC\nnonsense\n1-94-08-25 DVG\n");
+    const CliResult batch = RunCli({"convert", "-"}, "2000-01-01 CE\r\n\n-44-03-15 JC\nnonsense\n1-94-08-25 DVG\n");
     EXPECT_EQ(batch.status, 2);
     EXPECT_EQ(batch.err, "nonsense: Invalid date entry.\n");
     size_t blocks = 0;
@@ -86,7 +76,7 @@ TEST(Cli, NegativeYearsAfterDoubleDashAndBatchFromStandardInput) {
 }
 
 TEST(Cli, JsonHasTheTextsAndTheNumbers) {
-    const Result r = RunCli({"convert", "--json", "2000-01-01 CE", "4696-11-25 ARC"});
+    const CliResult r = RunCli({"convert", "--json", "2000-01-01 CE", "4696-11-25 ARC"});
     ASSERT_EQ(r.status, 0);
     std::istringstream lines(r.out);
     std::string first, second, third;
@@ -105,15 +95,15 @@ TEST(Cli, JsonHasTheTextsAndTheNumbers) {
 }
 
 TEST(Cli, PhasesAndEclipses) {
-    const Result phases = RunCli({"phases", "--from", "2000-01-01 CE", "--to", "2000-02-01 CE", "--csv"});
+    const CliResult phases = RunCli({"phases", "--from", "2000-01-01 CE", "--to", "2000-02-01 CE", "--csv"});
     ASSERT_EQ(phases.status, 0) << phases.err;
     EXPECT_EQ(phases.out.substr(0, phases.out.find('\n')), "lunation,phase,jd_tt,jd_ut,delta_t_min,delta_t_sigma_min");
     EXPECT_TRUE(Contains(phases.out, "\n0,0,2451550.26"));  // the new moon of 2000-01-06
-    const Result text = RunCli({"phases", "--from", "2000-01-06 CE", "--to", "2000-01-07 CE", "--greenwich"});
+    const CliResult text = RunCli({"phases", "--from", "2000-01-06 CE", "--to", "2000-01-07 CE", "--greenwich"});
     EXPECT_TRUE(Contains(text.out, "2000-01-06 CE 18:1")) << text.out;
     EXPECT_TRUE(Contains(text.out, "New moon, lunation 0"));
 
-    const Result total = RunCli({"eclipses", "--from", "2000-01-01 CE", "--to", "2001-12-31 CE", "--kind",
+    const CliResult total = RunCli({"eclipses", "--from", "2000-01-01 CE", "--to", "2001-12-31 CE", "--kind",
                               "Total lunar eclipse", "--csv"});
     ASSERT_EQ(total.status, 0) << total.err;
     EXPECT_EQ(total.out.substr(0, total.out.find('\n')),
@@ -126,7 +116,7 @@ TEST(Cli, PhasesAndEclipses) {
 }
 
 TEST(Cli, HelpDocumentsEveryCommand) {
-    const Result help = RunCli({"--help"});
+    const CliResult help = RunCli({"--help"});
     EXPECT_EQ(help.status, 0);
     for (const char* command : {"convert", "phases", "eclipses"})
         EXPECT_TRUE(Contains(help.out, std::string("selvanor-cli ") + command)) << command;
@@ -135,7 +125,7 @@ TEST(Cli, HelpDocumentsEveryCommand) {
 }
 
 TEST(Cli, VersionIsTheProjectVersion) {
-    const Result r = RunCli({"--version"});
+    const CliResult r = RunCli({"--version"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, std::string("selvanor-cli ") + SELVANOR_VERSION + "\n");
 }

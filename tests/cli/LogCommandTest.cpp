@@ -3,24 +3,10 @@
 
 #include <sstream>
 
-#include "cli/Cli.h"
-
-namespace {
-struct Result {
-    int status;
-    std::string out, err;
-};
-Result Convert(std::vector<std::string> args) {
-    std::istringstream in;
-    std::ostringstream out, err;
-    args.insert(args.begin(), "convert");
-    const int status = Cli::Run(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
-}  // namespace
+#include "RunCli.h"
 
 TEST(CliLog, EntriesAsTheWindowAppendsThem) {
-    const Result r = Convert({"--log", "--include", "ce,Ajd,phase", "--zone", "+05:30", "2012-12-21 JC 06:00"});
+    const CliResult r = RunCli({"convert", "--log", "--include", "ce,Ajd,phase", "--zone", "+05:30", "2012-12-21 JC 06:00"});
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string expectedStart =
         "Convert date\n2012-12-21 JC 06:00 (local = GMT+05:30)\nCE=2013-01-03  AJD=2,456,295.5208\n";
@@ -30,7 +16,7 @@ TEST(CliLog, EntriesAsTheWindowAppendsThem) {
 }
 
 TEST(CliLog, RepeatsMakeNoEntryAndDaysNameTheOperation) {
-    const Result r = Convert({"--log", "--include", "", "--minus", "1", "2000-01-02 CE", "2000-01-02 CE", "2000-01-03 CE"});
+    const CliResult r = RunCli({"convert", "--log", "--include", "", "--minus", "1", "2000-01-02 CE", "2000-01-02 CE", "2000-01-03 CE"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out,
               "Convert date minus 1 day\n2000-01-01 CE 12:00 (local = GMT)\n\n"
@@ -38,21 +24,21 @@ TEST(CliLog, RepeatsMakeNoEntryAndDaysNameTheOperation) {
 }
 
 TEST(CliLog, JulianDatesAndGreenwichInTheSecondFormat) {
-    const Result r =
-        Convert({"--log", "--log-format", "1", "--include", "CE,QLW", "--greenwich", "--zone", "-08:00", "2451545 AJD"});
+    const CliResult r =
+        RunCli({"convert", "--log", "--log-format", "1", "--include", "CE,QLW", "--greenwich", "--zone", "-08:00", "2451545 AJD"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "Convert date\n2,451,545.0000 AJD (Greenwich; local = GMT-08:00)\n"
                      "2000-01-01 CE (Saturday, 4999-10-4-3 QLW\n\n");
 }
 
 TEST(CliLog, RefusedOptions) {
-    const Result unknown = Convert({"--log", "--include", "CE,MOON", "2000-01-01 CE"});
+    const CliResult unknown = RunCli({"convert", "--log", "--include", "CE,MOON", "2000-01-01 CE"});
     EXPECT_EQ(unknown.status, 2);
     EXPECT_NE(unknown.err.find("MOON"), std::string::npos);
     EXPECT_TRUE(unknown.out.empty());
-    EXPECT_EQ(Convert({"--log", "--log-format", "2", "2000-01-01 CE"}).status, 1);
+    EXPECT_EQ(RunCli({"convert", "--log", "--log-format", "2", "2000-01-01 CE"}).status, 1);
     // A refused entry among good ones: the others are still logged, the status says 2.
-    const Result mixed = Convert({"--log", "--include", "", "2000-01-01 CE", "2000-02-30 CE"});
+    const CliResult mixed = RunCli({"convert", "--log", "--include", "", "2000-01-01 CE", "2000-02-30 CE"});
     EXPECT_EQ(mixed.status, 2);
     EXPECT_EQ(mixed.out, "Convert date\n2000-01-01 CE 12:00 (local = GMT)\n\n");
 }

@@ -3,20 +3,7 @@
 
 #include <sstream>
 
-#include "cli/Cli.h"
-
-namespace {
-struct Result {
-    int status;
-    std::string out, err;
-};
-Result RunCli(std::vector<std::string> args) {
-    std::istringstream in;
-    std::ostringstream out, err;
-    const int status = Cli::Run(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
-}  // namespace
+#include "RunCli.h"
 
 TEST(CliMove, PrintsTheStartAndEveryMomentReached) {
     struct Row {
@@ -38,14 +25,14 @@ TEST(CliMove, PrintsTheStartAndEveryMomentReached) {
     };
     for (Row& row : rows) {
         row.args.insert(row.args.begin(), "move");
-        const Result r = RunCli(row.args);
+        const CliResult r = RunCli(row.args);
         EXPECT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.out, row.out) << row.args[2];
     }
 }
 
 TEST(CliMove, JsonHasOneElementPerMomentWithTheNineDates) {
-    const Result r = RunCli({"move", "--step", "1 VO cycle", "--count", "2", "--json", "104-07-01-17 VO 06:30"});
+    const CliResult r = RunCli({"move", "--step", "1 VO cycle", "--count", "2", "--json", "104-07-01-17 VO 06:30"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.front(), '[');
     EXPECT_NE(r.out.find("{\"step\":0,\"ajd\":"), std::string::npos);
@@ -59,11 +46,11 @@ TEST(CliMove, JsonHasOneElementPerMomentWithTheNineDates) {
 
 // The step beyond the accepted moments is still printed, as the window still shows it.
 TEST(CliMove, LeavingTheRangeStopsWithTheWindowsMessage) {
-    const Result late = RunCli({"move", "--step", "1 CE century", "--count", "5", "5950-01-01 CE"});
+    const CliResult late = RunCli({"move", "--step", "1 CE century", "--count", "5", "5950-01-01 CE"});
     EXPECT_EQ(late.status, 2);
     EXPECT_EQ(late.out, "5950-01-01 CE 12:00 (local = GMT)\n6050-01-01 CE 12:00 (local = GMT)\n");
     EXPECT_NE(late.err.find("Latest date exceeded."), std::string::npos);
-    const Result early = RunCli({"move", "--step", "1 DVG cycle", "--back", "--count", "9", "--json", "--",
+    const CliResult early = RunCli({"move", "--step", "1 DVG cycle", "--back", "--count", "9", "--json", "--",
                                  "-3200-01-01 CE"});
     EXPECT_EQ(early.status, 2);
     EXPECT_NE(early.err.find("Earliest date exceeded."), std::string::npos);
@@ -84,7 +71,7 @@ TEST(CliMove, RefusesBadOptionsAndEntries) {
         {"move", "--step"},
     };
     for (const auto& args : usage) EXPECT_EQ(RunCli(args).status, 1) << args.back();
-    const Result refused = RunCli({"move", "--step", "1 day", "2003-02-30 CE"});
+    const CliResult refused = RunCli({"move", "--step", "1 day", "2003-02-30 CE"});
     EXPECT_EQ(refused.status, 2);
     EXPECT_TRUE(refused.out.empty());
     EXPECT_NE(refused.err.find("2003-02-30 CE: "), std::string::npos);
