@@ -158,6 +158,7 @@ private:
     void BuildSearchFrame();
     void BuildHistoryFrame();
     void ArrangeFrames();
+    void SetTabOrderAndNames();
     void ConnectHandlers();
     void ApplyOptionColours();
     void Initialise();

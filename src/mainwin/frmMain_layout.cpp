@@ -78,6 +78,7 @@ void frmMain::BuildControls() {
     Clock = new QTimer(this);
     Clock->setObjectName("Clock");
     ArrangeFrames();
+    SetTabOrderAndNames();
 }
 
 // The nine dates in the registry's display order, the Moon's phase and age, and Now.
@@ -94,7 +95,7 @@ void frmMain::BuildDatesFrame() {
     lblAgeOfMoon = MakePair("lblAgeOfMoon", "[Lunation] Age of Moon:", fraDates);
     AddPairRow(datesGrid, row++, lblPhaseOfMoon);
     AddPairRow(datesGrid, row++, lblAgeOfMoon);
-    cmdNow = Named(new QPushButton("Now", fraDates), "cmdNow");
+    cmdNow = Named(new QPushButton("&Now", fraDates), "cmdNow");
     picCheck = Named(new QLabel(fraDates), "picCheck");
     picCheck->setPixmap(CheckMark());
     auto* nowRow = new QHBoxLayout;
@@ -115,8 +116,8 @@ void frmMain::BuildTimeFrame() {
     lblTimeSystem = Named(new QLabel("Timezone (location):", fraTime), "lblTimeSystem");
     cboTimeZone = Named(new QComboBox(fraTime), "cboTimeZone");
     lblTimeZone = Named(new QLabel("Local time:", fraTime), "lblTimeZone");
-    optLocal = Named(new QRadioButton("Local", fraTime), "optLocal");
-    optGreenwich = Named(new QRadioButton("Greenwich", fraTime), "optGreenwich");
+    optLocal = Named(new QRadioButton("Loc&al", fraTime), "optLocal");
+    optGreenwich = Named(new QRadioButton("G&reenwich", fraTime), "optGreenwich");
     lblTime = MakePair("lblTime", "Time:", fraTime);
     lblDeltaT = MakePair("lblDeltaT", "Delta T:", fraTime);
     for (QWidget* w : {static_cast<QWidget*>(lblTimeSystem), static_cast<QWidget*>(lblTimeZone)}) Colour(w, kTitleGrey);
@@ -139,14 +140,14 @@ void frmMain::BuildConvertFrame() {
     lblEnterDateTime = Named(new QLabel("Enter date/time:", fraConvert), "lblEnterDateTime");
     txbDate = Named(new QLineEdit(fraConvert), "txbDate");
     txbDate->setMinimumWidth(txbDate->fontMetrics().horizontalAdvance(QString(26, QChar('0'))));
-    cmdClearDate = Named(new QPushButton("Clear", fraConvert), "cmdClearDate");
-    cmdCompute = Named(new QPushButton("Convert", fraConvert), "cmdCompute");
-    optPlus = Named(new QRadioButton("plus", fraConvert), "optPlus");
-    optMinus = Named(new QRadioButton("minus", fraConvert), "optMinus");
+    cmdClearDate = Named(new QPushButton("C&lear", fraConvert), "cmdClearDate");
+    cmdCompute = Named(new QPushButton("&Convert", fraConvert), "cmdCompute");
+    optPlus = Named(new QRadioButton("pl&us", fraConvert), "optPlus");
+    optMinus = Named(new QRadioButton("m&inus", fraConvert), "optMinus");
     txbPlusMinus = Named(new QLineEdit(fraConvert), "txbPlusMinus");
     txbPlusMinus->setMaximumWidth(txbPlusMinus->fontMetrics().horizontalAdvance(QString(12, QChar('0'))));
     lblDays = Named(new QLabel("days", fraConvert), "lblDays");
-    cmdReset = Named(new QPushButton("Reset", fraConvert), "cmdReset");
+    cmdReset = Named(new QPushButton("Rese&t", fraConvert), "cmdReset");
     Colour(lblEnterDateTime, kTitleGrey);
     auto* convertGrid = new QGridLayout(fraConvert);
     convertGrid->addWidget(lblEnterDateTime, 0, 0);
@@ -170,10 +171,10 @@ void frmMain::BuildMoveFrames() {
     fraMoveStep = Frame("fraMoveStep", fraMove);
     fraMoveDirection = Frame("fraMoveDirection", fraMove);
     cboMoveStep = Named(new QComboBox(fraMoveStep), "cboMoveStep");
-    optMoveDirection = {Named(new QRadioButton("forward", fraMoveDirection), "optMoveDirection_0"),
-                        Named(new QRadioButton("back", fraMoveDirection), "optMoveDirection_1")};
-    cmdMove = Named(new QPushButton("Move", fraMove), "cmdMove");
-    chkRepeatedly = Named(new QCheckBox("repeatedly", fraMove), "chkRepeatedly");
+    optMoveDirection = {Named(new QRadioButton("&forward", fraMoveDirection), "optMoveDirection_0"),
+                        Named(new QRadioButton("&back", fraMoveDirection), "optMoveDirection_1")};
+    cmdMove = Named(new QPushButton("&Move", fraMove), "cmdMove");
+    chkRepeatedly = Named(new QCheckBox("repeatedl&y", fraMove), "chkRepeatedly");
     (new QHBoxLayout(fraMoveStep))->addWidget(cboMoveStep);
     auto* directionRow = new QHBoxLayout(fraMoveDirection);
     directionRow->addWidget(optMoveDirection[0]);
@@ -185,8 +186,8 @@ void frmMain::BuildMoveFrames() {
     moveRow->addWidget(chkRepeatedly);
 
     fraStopPauseResume = Frame("fraStopPauseResume", this);
-    cmdStop = Named(new QPushButton("Stop", fraStopPauseResume), "cmdStop");
-    cmdPauseResume = Named(new QPushButton("Pause", fraStopPauseResume), "cmdPauseResume");
+    cmdStop = Named(new QPushButton("S&top", fraStopPauseResume), "cmdStop");
+    cmdPauseResume = Named(new QPushButton("&Pause", fraStopPauseResume), "cmdPauseResume");
     lblRefreshPeriod = Named(new QLabel("Refresh period (in seconds):", fraStopPauseResume), "lblRefreshPeriod");
     cboRefreshPeriod = Named(new QComboBox(fraStopPauseResume), "cboRefreshPeriod");
     Colour(lblRefreshPeriod, kTitleGrey);
@@ -201,10 +202,10 @@ void frmMain::BuildMoveFrames() {
 void frmMain::BuildSearchFrame() {
     fraSearch = Frame("fraSearch", this);
     cboTarget = Named(new QComboBox(fraSearch), "cboTarget");
-    optNext = Named(new QRadioButton("next", fraSearch), "optNext");
-    optPrevious = Named(new QRadioButton("previous", fraSearch), "optPrevious");
-    cmdSearch = Named(new QPushButton("Search for", fraSearch), "cmdSearch");
-    cmdDisplayCalendar = Named(new QPushButton("Display lunation with", this), "cmdDisplayCalendar");
+    optNext = Named(new QRadioButton("ne&xt", fraSearch), "optNext");
+    optPrevious = Named(new QRadioButton("&previous", fraSearch), "optPrevious");
+    cmdSearch = Named(new QPushButton("S&earch for", fraSearch), "cmdSearch");
+    cmdDisplayCalendar = Named(new QPushButton("&Display lunation with", this), "cmdDisplayCalendar");
     cboMonthCalendar = Named(new QComboBox(this), "cboMonthCalendar");
     auto* searchGrid = new QGridLayout(fraSearch);
     searchGrid->addWidget(cmdSearch, 0, 0);
@@ -227,13 +228,13 @@ void frmMain::BuildSearchFrame() {
 void frmMain::BuildHistoryFrame() {
     fraHistory = Frame("fraHistory", this);
     cboHistory = Named(new QComboBox(fraHistory), "cboHistory");
-    chkLog = Named(new QCheckBox("Log all results", fraHistory), "chkLog");
-    cmdLogThisResult = Named(new QPushButton("Log this result", fraHistory), "cmdLogThisResult");
-    cmdViewLog = Named(new QPushButton("View log", fraHistory), "cmdViewLog");
-    cmdLogPreferences = Named(new QPushButton("Set log preferences", fraHistory), "cmdLogPreferences");
-    cmdSaveState = Named(new QPushButton("Save state", fraHistory), "cmdSaveState");
-    cmdHelp = Named(new QPushButton("Help", fraHistory), "cmdHelp");
-    cmdQuit = Named(new QPushButton("Quit", fraHistory), "cmdQuit");
+    chkLog = Named(new QCheckBox("Lo&g all results", fraHistory), "chkLog");
+    cmdLogThisResult = Named(new QPushButton("L&og this result", fraHistory), "cmdLogThisResult");
+    cmdViewLog = Named(new QPushButton("Vie&w log", fraHistory), "cmdViewLog");
+    cmdLogPreferences = Named(new QPushButton("&Set log preferences", fraHistory), "cmdLogPreferences");
+    cmdSaveState = Named(new QPushButton("Sa&ve state", fraHistory), "cmdSaveState");
+    cmdHelp = Named(new QPushButton("&Help", fraHistory), "cmdHelp");
+    cmdQuit = Named(new QPushButton("&Quit", fraHistory), "cmdQuit");
     auto* historyGrid = new QGridLayout(fraHistory);
     historyGrid->addWidget(cboHistory, 0, 0, 1, 4);
     historyGrid->addWidget(chkLog, 1, 0);

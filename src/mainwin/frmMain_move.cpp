@@ -65,7 +65,7 @@ void frmMain::BeginRepeatedMove() {
     for (QWidget* w : std::initializer_list<QWidget*>{cmdQuit, cmdViewLog, cmdLogThisResult, lblRefreshPeriod,
                                                       cboRefreshPeriod})
         w->setEnabled(false);
-    cmdPauseResume->setText("Pause");
+    cmdPauseResume->setText("&Pause");
     state_.blnPaused = false;
     fraStopPauseResume->show();
     cmdStop->setFocus();
@@ -140,7 +140,7 @@ void frmMain::FinishMove() {
 void frmMain::PauseResume() {
     if (!state_.blnRepeating) return;
     state_.blnPaused = !state_.blnPaused;
-    cmdPauseResume->setText(state_.blnPaused ? "Resume" : "Pause");
+    cmdPauseResume->setText(state_.blnPaused ? "Res&ume" : "&Pause");
     lblRefreshPeriod->setEnabled(state_.blnPaused);
     cboRefreshPeriod->setEnabled(state_.blnPaused);
     if (state_.blnPaused) {

@@ -1,0 +1,124 @@
+// Every window can be used from the keyboard alone and read by a screen reader: the Tab chain
+// visits every control once in order, every button and option has its own Alt+letter, and
+// every control that takes the focus has an accessible name.
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QRadioButton>
+#include <set>
+
+#include "WindowFixture.h"
+#include "log/frmLog.h"
+
+namespace {
+
+bool TakesTabFocus(const QWidget* w) {
+    if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(w->window()) || !w->isEnabled()) return false;
+    // An unchosen option of an exclusive group is reached with the arrow keys, not with Tab.
+    const auto* option = qobject_cast<const QRadioButton*>(w);
+    return !option || option->isChecked() || !option->autoExclusive();
+}
+
+std::vector<QWidget*> Focusable(QWidget* top) {
+    std::vector<QWidget*> widgets;
+    for (QWidget* w : top->findChildren<QWidget*>())
+        if (w->window() == top && TakesTabFocus(w)) widgets.push_back(w);
+    return widgets;
+}
+
+// The object names in the order Tab visits them, from start until the focus comes back.
+std::vector<QString> TabChain(QWidget* top, QWidget* start) {
+    top->show();
+    top->activateWindow();
+    QApplication::setActiveWindow(top);
+    start->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    std::vector<QString> names;
+    QWidget* w = QApplication::focusWidget();
+    for (int i = 0; i < 200 && w; ++i) {
+        names.push_back(w->objectName());
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(w, &tab);
+        w = QApplication::focusWidget();
+        if (w == start) break;
+    }
+    return names;
+}
+
+void ExpectWholeChain(QWidget* top, QWidget* start, const std::vector<QString>& expectedOrder) {
+    const std::vector<QString> chain = TabChain(top, start);
+    std::set<QString> visited(chain.begin(), chain.end());
+    EXPECT_EQ(visited.size(), chain.size()) << "a control is visited twice in " << top->objectName().toStdString();
+    for (QWidget* w : Focusable(top))
+        EXPECT_TRUE(visited.count(w->objectName())) << w->objectName().toStdString() << " is skipped";
+    if (!expectedOrder.empty()) {
+        std::vector<QString> expected;
+        for (const QString& name : expectedOrder) {
+            auto* w = top->findChild<QWidget*>(name);
+            if (w && TakesTabFocus(w)) expected.push_back(name);
+        }
+        EXPECT_EQ(chain, expected);
+    }
+}
+
+void ExpectMnemonicsAndNames(QWidget* top) {
+    std::map<QChar, QString> letters;
+    for (QAbstractButton* button : top->findChildren<QAbstractButton*>()) {
+        if (button->window() != top || !button->isVisibleTo(top)) continue;
+        const QString text = button->text();
+        const auto amp = text.indexOf('&');
+        ASSERT_TRUE(amp >= 0 && amp + 1 < text.size()) << button->objectName().toStdString() << " has no Alt+letter";
+        const QChar letter = text.at(amp + 1).toLower();
+        EXPECT_FALSE(letters.count(letter)) << button->objectName().toStdString() << " and "
+                                            << letters[letter].toStdString() << " share Alt+" << letter.toLatin1();
+        letters[letter] = button->objectName();
+    }
+    for (QWidget* w : Focusable(top)) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(w);
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty()) << w->objectName().toStdString() << " has no name";
+    }
+}
+
+}  // namespace
+
+TEST_F(WindowTest, MainWindowKeyboardAndNames) {
+    ExpectWholeChain(window.get(), Find<QWidget>("txbDate"),
+                     {"txbDate", "cmdClearDate", "cmdCompute", "optPlus", "optMinus", "txbPlusMinus", "cmdReset",
+                      "cmdMove", "optMoveDirection_0", "optMoveDirection_1", "cboMoveStep", "chkRepeatedly",
+                      "cmdSearch", "optNext", "optPrevious", "cboTarget", "cmdDisplayCalendar", "cboMonthCalendar",
+                      "cboHistory", "chkLog", "cmdLogThisResult", "cmdViewLog", "cmdLogPreferences", "cmdSaveState",
+                      "cmdHelp", "cmdQuit", "cmdNow", "cboTimeZone", "optLocal", "optGreenwich"});
+    ExpectMnemonicsAndNames(window.get());
+    EXPECT_EQ(Find<QWidget>("lblArchetypesDate_1")->accessibleName(), "Archetypes Calendar date");
+}
+
+TEST_F(WindowTest, SecondaryWindowsKeyboardAndNames) {
+    Find<QPushButton>("cmdLogPreferences")->click();
+    auto* preferences = window->findChild<QWidget*>("frmLogPreferences");
+    ASSERT_NE(preferences, nullptr);
+    ExpectWholeChain(preferences, preferences->findChild<QWidget*>("cmdClose"), {});
+    ExpectMnemonicsAndNames(preferences);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(preferences, &escape);
+    EXPECT_FALSE(preferences->isVisible());
+
+    Find<QCheckBox>("chkLog")->click();
+    Compute("2012-12-21 CE");
+    Find<QPushButton>("cmdViewLog")->click();
+    auto* log = window->findChild<frmLog*>("frmLog");
+    ASSERT_NE(log, nullptr);
+    ExpectWholeChain(log, log->findChild<QWidget*>("txbText"), {"txbText", "cmdCopyToClipboard", "cmdClear", "cmdClose"});
+    ExpectMnemonicsAndNames(log);
+    QApplication::sendEvent(log, &escape);
+    EXPECT_FALSE(log->isVisible());
+
+    Find<QPushButton>("cmdDisplayCalendar")->click();
+    auto* lunation = window->findChild<QWidget*>("frmCalendar");
+    ASSERT_NE(lunation, nullptr);
+    ExpectWholeChain(lunation, lunation->findChild<QWidget*>("cmdShowPreviousOrNext_0"), {});
+    ExpectMnemonicsAndNames(lunation);
+    QApplication::sendEvent(lunation, &escape);
+    EXPECT_FALSE(lunation->isVisible());
+}
