@@ -83,6 +83,8 @@ public:
     void ShowDeltaT();
     void MarkEntryCalendar();
     void DisplayMoonData(QColor colour);
+    // Search for the chosen target from the moment on show (frmMain_search.cpp).
+    void SearchForTarget();
 
     // Later steps reached from start-up and Now.
     QString AddHistoryEntry(const QString& strDate, int intEclipseType);
@@ -149,6 +151,8 @@ private:
     void Message(DialogService::Icon icon, const QString& title, const QString& text);
     NumberFormat UserNumberFormat() const;
     void SelectComputerZone();
+    // The date box of a search read as its start; false when it was refused (message shown).
+    bool TakeSearchStart();
 
     MainWindowServices services_;
     MainWindowState state_;
