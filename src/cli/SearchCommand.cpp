@@ -115,8 +115,8 @@ void Print(const Search::Result& result, const SearchOptions& options, int entry
     const std::string entry = SearchEntryText(result.ajd, entryCalendar, options.frame);
     // The eclipse data are those an eclipse search shows; a phase that happens to be eclipsed
     // carries only its record.
-    const Search::EclipseTexts texts =
-        result.eclipseFound ? Search::EclipseDescription(result.record, result.ajd, options.frame) : Search::EclipseTexts{};
+    Search::EclipseTexts texts;
+    if (result.eclipseFound) texts = Search::EclipseDescription(result.record, result.ajd, options.frame);
     if (!options.json) {
         out << entry << "\n" << texts.label << "\n";
         return;

@@ -12,6 +12,8 @@ namespace {
 // minute, and searching again must not move it back to the whole minute.
 constexpr double kSameMomentDays = 0.0007;
 
+QString Qs(const std::string& text) { return QString::fromStdString(text); }
+
 }  // namespace
 
 bool frmMain::TakeSearchStart() {
@@ -24,9 +26,9 @@ bool frmMain::TakeSearchStart() {
     request.restoringHistory = state_.blnRestoringHistory;
     request.frame = CurrentFrame();
     const ComputeResult entry = ComputeMoment(request);
-    txbDate->setText(QString::fromStdString(entry.dateBox));
+    txbDate->setText(Qs(entry.dateBox));
     if (!entry.Ok()) {
-        Message(DialogService::Icon::Warning, QString::fromStdString(entry.title), QString::fromStdString(entry.message));
+        Message(DialogService::Icon::Warning, Qs(entry.title), Qs(entry.message));
         SetTheFocus();
         return false;
     }
@@ -39,6 +41,8 @@ bool frmMain::TakeSearchStart() {
 }
 
 void frmMain::SearchForTarget() {
+    // A search that finds nothing leaves the moment on show, also when a typed start replaced it.
+    const double shownMoment = state_.dblCurrentAJDate;
     if (!TakeSearchStart()) return;
     const int target = cboTarget->currentIndex();
     ::Search::Request request;
@@ -48,6 +52,7 @@ void frmMain::SearchForTarget() {
     request.frame = CurrentFrame();
     request.eclipse = {!lblActualEclipseData->text().isEmpty(), state_.blnLunarEclipse};
     if (request.target < 0 || SearchTargets::kTargets[static_cast<size_t>(target)].text.empty()) {
+        state_.dblCurrentAJDate = shownMoment;
         Message(DialogService::Icon::Warning, ::Search::kSearchTitle, ::Search::kBlankTargetMessage);
         return;
     }
@@ -55,27 +60,26 @@ void frmMain::SearchForTarget() {
     const QString shownEclipse = lblActualEclipseData->text(), shownDate = txbDate->text();
     lblActualEclipseData->clear();
     txbDate->clear();
-    const QString operation = QString::fromStdString(::Search::OperationText(target, request.next));
+    const QString operation = Qs(::Search::OperationText(target, request.next));
     state_.blnLiveClock = false;
     picCheck->hide();
     Clock->stop();
 
-    if (target == SearchTargets::kCoincidence) {
-        lblSearching->show();
-        lblSearching->repaint();
-    }
+    lblSearching->setVisible(target == SearchTargets::kCoincidence);
+    if (target == SearchTargets::kCoincidence) lblSearching->repaint();
     const ::Search::Result result = ::Search::RunSearch(request);
     lblSearching->hide();
     state_.blnExact = result.startExact;
     if (!result.Found()) {
+        state_.dblCurrentAJDate = shownMoment;
         if (result.outcome == ::Search::Result::Outcome::RangeEnd) {
             lblActualEclipseData->setText(shownEclipse);
             txbDate->setText(shownDate);
         }
         // The saros message only asks for an eclipse on display; the others warn.
         const bool ask = result.outcome == ::Search::Result::Outcome::NoEclipseDisplayed;
-        Message(ask ? DialogService::Icon::Information : DialogService::Icon::Warning,
-                QString::fromStdString(result.title), QString::fromStdString(result.message));
+        const auto icon = ask ? DialogService::Icon::Information : DialogService::Icon::Warning;
+        Message(icon, Qs(result.title), Qs(result.message));
         return;
     }
     // A saros search runs as a search for the eclipse kind on show, and shows so in the list.
@@ -86,8 +90,8 @@ void frmMain::SearchForTarget() {
         state_.intEclipsePhase = result.phase;
         state_.blnLunarEclipse = EclipseTypes::IsLunar(result.record.type);
         const ::Search::EclipseTexts texts = ::Search::EclipseDescription(result.record, result.ajd, CurrentFrame());
-        lblActualEclipseData->setText(QString::fromStdString(texts.label));
-        eclipseText = QString::fromStdString(texts.log);
+        lblActualEclipseData->setText(Qs(texts.label));
+        eclipseText = Qs(texts.log);
     }
     state_.dblCurrentAJDate = result.ajd;
     const QString text = RefreshDisplay();

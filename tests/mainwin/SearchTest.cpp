@@ -89,6 +89,11 @@ TEST_F(SearchWindowTest, RangeEndLeavesEverythingAsItWas) {
     EXPECT_DOUBLE_EQ(Moment(), before);
     EXPECT_EQ(ShownEclipse(), data);
     EXPECT_EQ(Find<QLineEdit>("txbDate")->text(), box);
+    // A typed start that meets the range end does not become the moment either.
+    Find<QLineEdit>("txbDate")->setText("5999-12-31 CE");
+    SearchFor(11);
+    EXPECT_EQ(LastMessage(), "No eclipse of this kind before the latest date.");
+    EXPECT_DOUBLE_EQ(Moment(), before);
 }
 
 TEST_F(SearchWindowTest, CoincidenceAndPhases) {

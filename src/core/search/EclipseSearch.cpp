@@ -18,7 +18,8 @@ struct Walk {
 Walk WalkOf(int target) {
     if (target == SearchTargets::kAnyEclipse) return {true, true};
     const uint32_t types = SearchTargets::kTargets[static_cast<size_t>(target)].eclipseTypes;
-    return {(types & SearchTargets::Types({1, 2, 3, 4, 5, 6, 7})) != 0, (types & SearchTargets::Types({8, 9, 10})) != 0};
+    constexpr uint32_t kSolar = SearchTargets::Types({1, 2, 3, 4, 5, 6, 7});
+    return {(types & kSolar) != 0, (types & ~kSolar) != 0};
 }
 
 // One syzygy on or back: the next full or new moon the walk tries.

@@ -138,7 +138,8 @@ Result RunSearch(const Request& request) {
 }
 
 std::string OperationText(int target, bool next) {
-    const std::string_view text = Blank(target) ? std::string_view() : SearchTargets::kTargets[static_cast<size_t>(target)].text;
+    const std::string_view text =
+        Blank(target) ? std::string_view() : SearchTargets::kTargets[static_cast<size_t>(target)].text;
     return std::string("Search for") + (next ? " next" : " previous") + " " + Lower(text) + ".";
 }
 
