@@ -15,6 +15,8 @@ TEST(TimeZones, ZoneListTextsAndOffsets) {
     for (int i = 0; i < kZoneCount; ++i) EXPECT_EQ(ZoneOffsetMinutes(ZoneListText(i)), (i - 24) * 30) << i;
     EXPECT_EQ(ZoneOffsetMinutes("GMT + 05:30"), 330);
     EXPECT_EQ(ZoneOffsetMinutes("GMT - 03:30"), -210);
+    EXPECT_EQ(ZoneOffsetMinutes("MG +5:35:30"), 0);  // 35 hours: no zone
+    EXPECT_EQ(ZoneOffsetMinutes("GMT + 99999999999999999999"), 0);  // no overflowing cast
 }
 
 TEST(TimeZones, JulianDatesOfTheFrames) {
