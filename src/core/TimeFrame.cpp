@@ -25,7 +25,7 @@ int ZoneOffsetMinutes(const std::string& zoneText) {
     const auto minutes = zoneText.size() > 9 ? StrProc::LeadingNumber(zoneText.substr(9)) : 0.0;
     // Only a text of the zone list is meant; anything reading as more than a day is no zone.
     const double total = hours * 60 + minutes;
-    if (!(total <= 24 * 60)) return 0;
+    if (!(std::fabs(total) <= 24 * 60)) return 0;
     const int offset = static_cast<int>(total);
     return zoneText.find('-') != std::string::npos ? -offset : offset;
 }

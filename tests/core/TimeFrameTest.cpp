@@ -17,6 +17,7 @@ TEST(TimeZones, ZoneListTextsAndOffsets) {
     EXPECT_EQ(ZoneOffsetMinutes("GMT - 03:30"), -210);
     EXPECT_EQ(ZoneOffsetMinutes("MG +5:35:30"), 0);  // 35 hours: no zone
     EXPECT_EQ(ZoneOffsetMinutes("GMT + 99999999999999999999"), 0);  // no overflowing cast
+    EXPECT_EQ(ZoneOffsetMinutes("GMT + -99999999999999999999"), 0);
 }
 
 TEST(TimeZones, JulianDatesOfTheFrames) {
