@@ -7,6 +7,7 @@
 #include "cli/ListCommands.h"
 #include "cli/LunationCommand.h"
 #include "cli/MoveCommand.h"
+#include "cli/SearchCommand.h"
 #include "dates/ClockService.h"
 #include "dates/DatePr2.h"
 #include "core/ModuleStartup.h"
@@ -14,7 +15,7 @@
 namespace Cli {
 
 std::string HelpText() {
-    return R"(selvanor-cli: dates in nine notations, and the Moon, from the command line.
+    return R"help(selvanor-cli: dates in nine notations, and the Moon, from the command line.
 
 Usage:
   selvanor-cli convert [--greenwich] [--zone +-HH:MM] [--entry-calendar CODE]
@@ -93,6 +94,24 @@ Usage:
       Example: selvanor-cli move --step "1 CE month" --count 3 "2003-01-31 CE 15:55"
                selvanor-cli move --step "1 QLW week" --back --zone +05:30 --json "5001-01-3-3 QLW"
 
+  selvanor-cli search next|previous "TARGET" --from ENTRY [--count N] [--greenwich]
+                      [--zone +-HH:MM] [--entry-calendar CODE] [--json]
+      Searches from the moment ENTRY as the window's Search does, for one of its targets:
+      "Full moon", "Dark moon", "Half moon (1st quarter)", "Half moon (last quarter)",
+      "Quarter", "Lunar or solar eclipse", "Lunar eclipse", "Total lunar eclipse", "Total or
+      partial lunar eclipse", "Solar eclipse", "Total solar eclipse", "Annular solar eclipse"
+      or "Coincidence of 1sts of month" (any case). --count N searches N times, each from the
+      result before, as pressing Search N times does. Each result prints its history entry
+      (the entry calendar's date, the time and the time frame), the eclipse data the window
+      shows, and an empty line. --json prints an array of {"entry", "ajd", "cjd", "lunation",
+      "phase", "eclipse", "description", "log"}: lunation and phase of the phase or syzygy
+      found (null for a coincidence), the eclipse record or null, the eclipse data and the
+      log's eclipse text. The entry calendar is CODE, else the calendar ENTRY names. A search
+      that meets the end of the accepted range prints what it found before, the message on
+      standard error, and the exit status is 2.
+      Example: selvanor-cli search next "Total solar eclipse" --from "2024-01-01 CE" --count 3
+               selvanor-cli search previous "coincidence of 1sts of month" --from "2000-01-01 CE" --json
+
   selvanor-cli --help
       This text.
 
@@ -103,7 +122,7 @@ Entries use the date entry grammar of the window: a date, its calendar code and 
 optional time, such as 2003-12-31 CE 15:55, 4696-11-25 ARC, 104-06-07-29 VO 6:30,
 123-07-05-2 LLT, 1-94-08-25 DVG, 5001-01-3-3 QLW, 2,455,900.920 AJD or 2455901.42 CJD.
 Accepted moments run from the end of -3201 to 6000-01-01 CE.
-)";
+)help";
 }
 
 int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -122,6 +141,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     if (args[0] == "eclipses") return RunEclipses(rest, out, err);
     if (args[0] == "saros") return RunSaros(rest, out, err);
     if (args[0] == "move") return RunMove(rest, out, err);
+    if (args[0] == "search") return RunSearch(rest, out, err);
     if (args[0] == "lunation") return RunLunation(rest, DatePr2::TodayJdn(SystemClock()), out, err);
     err << "selvanor-cli: unknown command " << args[0] << " (try selvanor-cli --help)\n";
     return 1;

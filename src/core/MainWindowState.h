@@ -20,7 +20,9 @@ struct MainWindowState {
     int intEntryCalendar = CalendarTable::CE;
     int intZoneOffset = 0;             // minutes east of GMT of the zone in effect
     int intHistorySize = 8;
-    int32_t lngEclipseLunation = kNoEclipseLunation;
+    int32_t lngEclipseLunation = kNoEclipseLunation;  // the eclipse last found by a search
+    int intEclipsePhase = 0;                           // its phase: 0 solar, 2 lunar
+    bool blnLunarEclipse = false;                      // it was a lunar eclipse
     bool blnRestoringState = false;    // the saved state is being read
     bool blnRestoringHistory = false;  // a history entry is being re-entered
     bool blnRepeating = false, blnPaused = false, blnStepDue = false;  // the repeated move

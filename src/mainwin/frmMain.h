@@ -90,6 +90,8 @@ public:
     void ShowDeltaT();
     void MarkEntryCalendar();
     void DisplayMoonData(QColor colour);
+    // Search for the chosen target from the moment on show (frmMain_search.cpp).
+    void SearchForTarget();
 
     // History and log: every operation that shows a new moment ends with both.
     QString AddHistoryEntry(const QString& strDate, int intEclipseType);
@@ -172,6 +174,8 @@ private:
                                   DialogService::Buttons buttons = DialogService::Buttons::Ok);
     NumberFormat UserNumberFormat() const;
     void SelectComputerZone();
+    // The date box of a search read as its start; false when it was refused (message shown).
+    bool TakeSearchStart();
     bool ReadMoveStart();
     void BeginRepeatedMove();
     int RefreshPeriodMilliseconds() const;

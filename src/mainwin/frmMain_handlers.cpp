@@ -65,6 +65,7 @@ void frmMain::ConnectHandlers() {
         if (isVisible()) FocusMoveOrQuit();
     });
     connect(cboTarget, &QComboBox::activated, this, &frmMain::SetTheFocus);
+    connect(cmdSearch, &QPushButton::clicked, this, &frmMain::SearchForTarget);
     connect(cmdDisplayCalendar, &QPushButton::clicked, this, &frmMain::DisplayCalendar);
     connect(cboMonthCalendar, &QComboBox::activated, this, [this] {
         if (state_.blnStartUpCompleted) cmdDisplayCalendar->setFocus();

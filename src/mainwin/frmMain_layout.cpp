@@ -218,7 +218,6 @@ void frmMain::BuildSearchFrame() {
     searchGrid->setColumnStretch(3, 1);
     lblSearching = Named(new QLabel("Searching ", this), "lblSearching");
     lblActualEclipseData = Named(new QLabel(this), "lblActualEclipseData");
-    lblActualEclipseData->setWordWrap(true);
     Colour(lblSearching, kValueYellow);
     Colour(lblActualEclipseData, kValueYellow);
     lblSearching->hide();
@@ -260,11 +259,13 @@ void frmMain::ArrangeFrames() {
     datesAndMoon->addWidget(fraDates, 1);
     auto* moonColumn = new QVBoxLayout;
     moonColumn->addWidget(picMoon, 0, Qt::AlignHCenter);
-    moonColumn->addWidget(lblActualEclipseData);
     moonColumn->addStretch();
     datesAndMoon->addLayout(moonColumn);
     left->addLayout(datesAndMoon);
     left->addWidget(fraTime);
+    // Up to six lines of eclipse data, each as wide as the longest ("Penumbral phase starts ...").
+    left->addWidget(lblActualEclipseData);
+    left->addStretch();
     auto* right = new QVBoxLayout;
     right->addWidget(fraConvert);
     right->addWidget(fraMove);

@@ -18,6 +18,9 @@ TEST(TimeZones, ZoneListTextsAndOffsets) {
     // Texts the list never holds stay within a day (the fuzzer found these).
     for (const char* hostile : {"GMT + 99999999999", "GMT - 52:00", "GMT + 05:75", "\xd4\xcf\xdc5:\xc030"})
         EXPECT_EQ(ZoneOffsetMinutes(hostile), 0) << hostile;
+    EXPECT_EQ(ZoneOffsetMinutes("MG +5:35:30"), 0);  // 35 hours: no zone
+    EXPECT_EQ(ZoneOffsetMinutes("GMT + 99999999999999999999"), 0);  // no overflowing cast
+    EXPECT_EQ(ZoneOffsetMinutes("GMT + -99999999999999999999"), 0);
 }
 
 TEST(TimeZones, JulianDatesOfTheFrames) {

@@ -52,7 +52,7 @@ TEST_F(WindowTest, EveryControlIsNamed) {
           "lblPhaseOfMoon_1", "lblAgeOfMoon_0"})
         EXPECT_NE(window->findChild<QWidget*>(name), nullptr) << name;
     EXPECT_EQ(window->windowTitle(), "Selvanor");
-    EXPECT_EQ(Find<QPushButton>("cmdCompute")->text(), "Convert");
+    EXPECT_EQ(Find<QPushButton>("cmdCompute")->text().remove(QChar('&')), "Convert");  // shown with its Alt+letter
     EXPECT_EQ(Text("lblDVGDate_0"), "Dunhale-Varnel Goddess");
 }
 
