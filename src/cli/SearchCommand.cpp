@@ -1,5 +1,7 @@
 #include "cli/SearchCommand.h"
 
+#include "core/History.h"
+
 #include <charconv>
 #include <optional>
 #include <ostream>
@@ -89,14 +91,6 @@ std::optional<std::string> ReadOptions(std::vector<std::string> argv, SearchOpti
     return std::nullopt;
 }
 
-std::string ZoneText(int offsetMinutes) {
-    if (offsetMinutes == 0) return "GMT";
-    const int minutes = offsetMinutes < 0 ? -offsetMinutes : offsetMinutes;
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "GMT%c%02d:%02d", offsetMinutes < 0 ? '-' : '+', minutes / 60, minutes % 60);
-    return buffer;
-}
-
 std::string JsonEclipse(const EclipseData& record) {
     if (record.type <= 0) return "null";
     return "{\"type\": " + std::to_string(record.type) + ", \"type_text\": " +
@@ -132,13 +126,7 @@ void Print(const Search::Result& result, const SearchOptions& options, int entry
 }  // namespace
 
 std::string SearchEntryText(double ajd, int entryCalendar, const TimeFrame& frame) {
-    const DateDisplay display = ComputeAllDates(ajd, frame, NumberFormat{});
-    const CalendarDescriptor& calendar = CalendarRegistry::Calendar(entryCalendar);
-    std::string text = display.labels[static_cast<size_t>(calendar.index)].shortText;
-    if (!calendar.julianDateCount)
-        text += " " + TimeZones::TimeOfDayText(ajd, frame, calendar.index == CalendarTable::QLW);
-    text += frame.greenwich ? " (Greenwich; local = " : " (local = ";
-    return text + ZoneText(frame.zoneOffsetMinutes) + ")";
+    return History::EntryTextOf(ComputeAllDates(ajd, frame, NumberFormat{}), entryCalendar, frame);
 }
 
 int RunSearch(std::vector<std::string> args, std::ostream& out, std::ostream& err) {

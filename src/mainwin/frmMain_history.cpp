@@ -2,6 +2,7 @@
 #include "astro/Syzyg.h"
 #include "core/EntryParser.h"
 #include "core/History.h"
+#include "core/search/EclipseDescription.h"
 #include "mainwin/frmMain.h"
 
 QString frmMain::AddHistoryEntry(const QString& strDate, int intEclipseType) {
@@ -82,4 +83,17 @@ void frmMain::HistoryChosen(int index) {
     MarkEntryCalendar();
     state_.blnRestoringHistory = false;
     SetTheFocus();
+}
+
+QString frmMain::ShowEclipseData(int32_t lunation, int phase) {
+    EclipseData record{};
+    Syzyg::PhaseTime(lunation, phase, record);
+    if (record.type == EclipseTypes::None) return {};
+    // The phases start at the greatest eclipse less their half-durations. The restored moment
+    // is that of the entry, to the minute; the record's own greatest eclipse is exact, so the
+    // data read as they did when the eclipse was found.
+    const double greatest = record.greatest - Syzyg::DeltaTAt(record.greatest) / 1440.0;
+    const ::Search::EclipseTexts texts = ::Search::EclipseDescription(record, greatest, CurrentFrame());
+    lblActualEclipseData->setText(QString::fromStdString(texts.label));
+    return QString::fromStdString(texts.log);
 }

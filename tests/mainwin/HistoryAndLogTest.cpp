@@ -162,3 +162,23 @@ TEST_F(HistoryAndLog, PreferencesChooseWhatAnEntryHolds) {
     preferences->findChild<QPushButton*>("cmdSetALL")->click();
     for (bool included : window->State().logPreferences.include) EXPECT_TRUE(included);
 }
+
+TEST_F(HistoryAndLog, AnEclipseEntryShowsItsDataAgainInAnotherZone) {
+    LogAll();
+    Compute("2000-01-01 CE");
+    Find<QComboBox>("cboTarget")->setCurrentIndex(8);  // "Total lunar eclipse"
+    Find<QPushButton>("cmdSearch")->click();
+    const QString eclipseData = Text("lblActualEclipseData");
+    ASSERT_TRUE(eclipseData.contains("Total lunar eclipse")) << eclipseData.toStdString();
+    const QString entry = History()->currentText();
+    EXPECT_EQ(History()->currentData().toInt(), 10);
+
+    Find<QComboBox>("cboTimeZone")->setCurrentIndex(30);  // GMT + 03:00: the eclipse label is emptied
+    EXPECT_TRUE(Text("lblActualEclipseData").isEmpty());
+    Compute("2005-05-05 CE");
+    Choose(History()->findText(entry));
+    EXPECT_EQ(Find<QComboBox>("cboTimeZone")->currentIndex(), 24);  // the entry's own zone, GMT
+    EXPECT_EQ(Text("lblActualEclipseData").toStdString(), eclipseData.toStdString());
+    EXPECT_TRUE(LogText().contains("Selection from history\r\n" + entry + "\r\n"));
+    EXPECT_TRUE(LogText().contains("Total lunar eclipse, lunation number = "));
+}
