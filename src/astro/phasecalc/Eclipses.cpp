@@ -217,25 +217,37 @@ void LatitudeBasis(double k, double* basis) {
     basis[i++] = tau * cf;
     basis[i++] = tau * tau * sf;
     basis[i++] = tau * tau * cf;
-    // F + j M' + l M (j = -3..3, l = -2..2, not both 0), then 3F + j M' (j = -1..1).
-    for (int j = -3; j <= 3; ++j)
-        for (int l = -2; l <= 2; ++l) {
-            if (j == 0 && l == 0) continue;
-            const double argument = a.f + j * a.mPrime + l * a.m;
-            const double s = std::sin(argument), c = std::cos(argument);
-            basis[i++] = s;
-            basis[i++] = c;
-            basis[i++] = tau * s;
-            basis[i++] = tau * c;
-        }
-    for (int j = -1; j <= 1; ++j) {
-        const double argument = 3.0 * a.f + j * a.mPrime;
-        const double s = std::sin(argument), c = std::cos(argument);
+    // F + j M' + l M (j = -3..3, l = -2..2, not both 0), then 3F + j M' (j = -1..1); the
+    // sines and cosines as products of e^(i F), e^(i j M'), e^(i l M).
+    double cm[5], sm[5], cp[7], sp[7];  // index l + 2, j + 3
+    cm[2] = cp[3] = 1.0;
+    sm[2] = sp[3] = 0.0;
+    for (int j = 1; j <= 3; ++j) {
+        cp[3 + j] = cp[2 + j] * std::cos(a.mPrime) - sp[2 + j] * std::sin(a.mPrime);
+        sp[3 + j] = sp[2 + j] * std::cos(a.mPrime) + cp[2 + j] * std::sin(a.mPrime);
+        cp[3 - j] = cp[3 + j];
+        sp[3 - j] = -sp[3 + j];
+        if (j > 2) continue;
+        cm[2 + j] = cm[1 + j] * std::cos(a.m) - sm[1 + j] * std::sin(a.m);
+        sm[2 + j] = sm[1 + j] * std::cos(a.m) + cm[1 + j] * std::sin(a.m);
+        cm[2 - j] = cm[2 + j];
+        sm[2 - j] = -sm[2 + j];
+    }
+    auto add = [&](double c, double s) {
         basis[i++] = s;
         basis[i++] = c;
         basis[i++] = tau * s;
         basis[i++] = tau * c;
-    }
+    };
+    for (int j = -3; j <= 3; ++j)
+        for (int l = -2; l <= 2; ++l) {
+            if (j == 0 && l == 0) continue;
+            // e^(i F) e^(i j M') e^(i l M)
+            const double c1 = cf * cp[3 + j] - sf * sp[3 + j], s1 = sf * cp[3 + j] + cf * sp[3 + j];
+            add(c1 * cm[2 + l] - s1 * sm[2 + l], s1 * cm[2 + l] + c1 * sm[2 + l]);
+        }
+    const double c3 = std::cos(3.0 * a.f), s3 = std::sin(3.0 * a.f);
+    for (int j = -1; j <= 1; ++j) add(c3 * cp[3 + j] - s3 * sp[3 + j], s3 * cp[3 + j] + c3 * sp[3 + j]);
 }
 
 double LatitudeCorrection(double k) {

@@ -39,16 +39,21 @@ double MeeusPhaseTime(const PhaseArguments& args);  // the same from ArgumentsAt
 constexpr int kFundamentalCount = 9;
 constexpr int kLargestMultiple = 20; // |multiple| of any fundamental angle in a term
 void FundamentalAngles(double k, double* angles);
+// The largest |multiple| of each fundamental angle in any term (the fitting tool's candidates
+// stay within them).
+constexpr int kLargestMultiples[kFundamentalCount] = {4, 6, 6, 2, 19, 17, 16, 5, 11};
 void FundamentalAngles(const PhaseArguments& args, double* angles);  // the same from ArgumentsAt(k)
 
-// One periodic term in seconds: (s0 + s1 u + s2 u^2) sin(theta) + (c0 + c1 u + c2 u^2)
-// cos(theta), theta = sum of multiple[i] times the fundamental angle number angle[i],
-// u = k / kCorrectionLunations. Every term has at most kTermAngles angles; unused places have
+// One periodic term in seconds: u^power ((s0 + s1 u + s2 u^2) sin(theta) + (c0 + c1 u +
+// c2 u^2) cos(theta)), theta = sum of multiple[i] times the fundamental angle number angle[i],
+// u = k / kCorrectionLunations, power 0..kLargestPower. Every term has at most kTermAngles angles; unused places have
 // the angle number kFundamentalCount (an angle of zero) and multiple 0.
 constexpr int kTermAngles = 4;
+constexpr int kLargestPower = 3;
 struct CorrectionTerm {
     signed char angle[kTermAngles];
     signed char multiple[kTermAngles];
+    signed char power;
     float s0, c0, s1, c1, s2, c2;
 };
 constexpr double kCorrectionLunations = 60000.0;

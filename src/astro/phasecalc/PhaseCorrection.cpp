@@ -56,9 +56,8 @@ double CorrectionSeconds(const PhaseCorrectionModel& model, const PhaseArguments
     }
     double seconds = u * b1 - b2 + model.secular[0];
 
-    // cos and sin of -kLargestMultiple..kLargestMultiple times every fundamental angle, and a
-    // row of ones for the unused places of the terms: each term is then three complex
-    // products, without branches.
+    // cos and sin of -kLargestMultiples[i]..kLargestMultiples[i] times every fundamental angle,
+    // so that each term is at most three complex products.
     constexpr int kWidth = 2 * kLargestMultiple + 1;
     double angles[kFundamentalCount];
     FundamentalAngles(args, angles);
@@ -70,26 +69,31 @@ double CorrectionSeconds(const PhaseCorrectionModel& model, const PhaseArguments
         double* sr = sines[i] + kLargestMultiple;
         cr[0] = 1.0;
         sr[0] = 0.0;
-        for (int j = 1; j <= kLargestMultiple; ++j) {
+        const int largest = i < kFundamentalCount ? kLargestMultiples[i] : 0;
+        for (int j = 1; j <= largest; ++j) {
             cr[j] = cr[j - 1] * c - sr[j - 1] * s;
             sr[j] = sr[j - 1] * c + cr[j - 1] * s;
             cr[-j] = cr[j];
             sr[-j] = -sr[j];
         }
     }
+    double powers[kLargestPower + 1] = {1.0};
+    for (int p = 1; p <= kLargestPower; ++p) powers[p] = powers[p - 1] * u;
     for (int n = 0; n < model.termCount; ++n) {
         const CorrectionTerm& term = model.terms[n];
         double re = cosines[term.angle[0]][term.multiple[0] + kLargestMultiple];
         double im = sines[term.angle[0]][term.multiple[0] + kLargestMultiple];
-        for (int i = 1; i < kTermAngles; ++i) {
+        // Unused places come last; the terms are ordered by their number of angles, so this
+        // branch is predictable.
+        for (int i = 1; i < kTermAngles && term.angle[i] != kFundamentalCount; ++i) {
             const double c = cosines[term.angle[i]][term.multiple[i] + kLargestMultiple];
             const double s = sines[term.angle[i]][term.multiple[i] + kLargestMultiple];
             const double r = re * c - im * s;
             im = im * c + re * s;
             re = r;
         }
-        seconds += (term.s0 + u * (term.s1 + u * term.s2)) * im +
-                   (term.c0 + u * (term.c1 + u * term.c2)) * re;
+        seconds += powers[term.power] * ((term.s0 + u * (term.s1 + u * term.s2)) * im +
+                                         (term.c0 + u * (term.c1 + u * term.c2)) * re);
     }
     return seconds;
 }
