@@ -14,12 +14,16 @@
 // different arguments are nearly orthogonal over thousands of lunations).
 //
 // Honest measurement: the terms are chosen and fitted on three quarters of the even lunations
-// and measured on the held-out quarter (every 4th even lunation); the final coefficients are
-// then refitted on all even lunations and measured on the odd lunations of the second table.
+// (every 4th even lunation, those divisible by 8, is held out) together with the odd lunations
+// 4n + 1 of 1900..2100 from the second table (sampled every second lunation alone, an argument
+// and one moving 180 degrees more per lunation would look alike); the number of terms kept is
+// the one with the least held-out error, and the final coefficients are fitted again on the
+// same rows. The held-out even lunations (every 40th lunation in tests/data/phases-heldout.csv)
+// and the odd lunations 4n + 3 of 1900..2100 measure it, here and in the tests.
 //
 // Input: the ephemeris phase tables lunation,phase,jd_tt: all phases of every even lunation
 // -3200..6000 (uncompressed), and a table with odd lunations (tests/data/phases.csv).
-// Build and run from the project folder (two threads, about two minutes):
+// Build and run from the project folder (two threads, about seven minutes):
 //   g++ -std=c++20 -O2 -pthread -Isrc -o fit_phase_correction tools/fit_phase_correction.cpp
 //       src/astro/phasecalc/PhaseTimes.cpp src/astro/phasecalc/PhaseCorrection.cpp
 //       src/astro/phasecalc/PhaseCorrectionTerms.cpp
