@@ -47,8 +47,9 @@ typedef struct EclipseData {
     int32_t phase;             /*  4 phase asked for, 0..3 */
     int32_t saros;             /*  8 (shared) saros series, 0 when no eclipse */
     int32_t type;              /* 12 (shared) 0 none, 1..10 (see EclipseTypeText) */
-    double u;                  /* 16 Meeus's u: radius of the umbral cone at the fundamental
-                                     plane (solar), umbra-size correction (lunar), Earth radii */
+    double u;                  /* 16 radius of the umbral cone at the fundamental plane,
+                                     Earth radii, negative for a total eclipse (solar; Meeus's
+                                     u), 0 (lunar) */
     double greatest;           /* 24 (shared) greatest eclipse, TT Julian date (0 if none) */
     double gamma;              /* 32 least distance of the shadow axis from the Earth's centre
                                      (solar) or of the Moon from the axis (lunar), Earth radii */
