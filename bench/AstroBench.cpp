@@ -27,6 +27,15 @@ void SyzygyWithEclipse(benchmark::State& state) {
 }
 BENCHMARK(SyzygyWithEclipse);
 
+void FullMoonWithLunarEclipse(benchmark::State& state) {
+    EclipseData record{};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(syzyg(282, 2, &record));  // 2022-11-08, total lunar eclipse
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(FullMoonWithLunarEclipse);
+
 void LunationAtMoment(benchmark::State& state) {
     Syzyg::InitLunations();
     double x = 600000.0;

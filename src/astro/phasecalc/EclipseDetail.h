@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 
+#include "astro/phasecalc/PhaseCalcDetail.h"
 #include "astro/phasecalc/phasecalc.h"
 
 namespace PhaseCalc {
@@ -21,7 +22,8 @@ enum EclipseType : int32_t {
 };
 
 // Fills the eclipse fields of r (not lunation, phase, phaseTime) for the new moon (solar) or
-// the full moon of a lunation.
-void ComputeEclipse(int32_t lunation, bool solar, EclipseData& r);
+// the full moon whose chapter-49 arguments are args (PhaseCalc::ArgumentsAt) and whose TT
+// Julian date is syzygy.
+void ComputeEclipse(const PhaseArguments& args, bool solar, double syzygy, EclipseData& r);
 
 }  // namespace PhaseCalc

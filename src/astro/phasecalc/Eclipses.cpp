@@ -1,5 +1,26 @@
-// Eclipses at new and full moon: J. Meeus, Astronomical Algorithms (2nd ed.), chapter 54,
-// TT, with the secular time correction of the phase times; saros series from the lunation.
+// Eclipses at new and full moon from the geometry of the Sun, the Moon and the shadows near
+// the syzygy; TT. Saros series from the lunation number.
+//
+// Method: the syzygy itself comes from the corrected phase time (PhaseTimes.cpp and
+// PhaseCorrection.cpp, good to a second or two), where the Moon's apparent longitude minus
+// the Sun's is exactly 0 or 180 degrees. Around it, the Moon's position relative to the Sun
+// (solar) or to the shadow's centre (lunar) is taken from J. Meeus, Astronomical Algorithms,
+// 2nd ed., chapter 47 (the Moon: longitude, latitude, distance) and chapter 25 (the Sun) at
+// the syzygy and one hour either side, and expressed as quadratics in the time: the
+// longitude difference anchored at zero at the syzygy (so the series' absolute error of some
+// 10" in longitude does not shift the times), the Moon's latitude with a correction fitted to
+// eclipse gammas (LatitudeCorrectionTerms.cpp, tools/fit_eclipse_latitude.cpp). From these:
+// - greatest eclipse: the least distance of the shadow axis from the Earth's centre (solar)
+//   or of the Moon's centre from the shadow axis (lunar), found by Newton's method on the
+//   distance, the Moon's distance from the Earth included;
+// - solar: gamma, the radii l1, l2 of the penumbral and umbral cones on the fundamental plane
+//   (the canons' lunar radius 0.2722810 Earth radii for the umbra, 0.2725076 for the penumbra;
+//   the Sun's radius 959.63" at 1 AU), and the type from them;
+// - lunar: the shadows' angular radii at the Moon (the Earth's radius enlarged for the
+//   atmosphere as below), magnitudes, and the contacts by Newton's method on the distance,
+//   whose half differences are the half-durations.
+// Accuracy against a JPL DE431-based ephemeris over -1999..3000 is measured by
+// tests/astro/ReferenceTablesTest.cpp and stated in phasecalc.h.
 #include <cmath>
 
 #include "astro/phasecalc/EclipseDetail.h"
@@ -8,6 +29,19 @@
 namespace PhaseCalc {
 
 namespace {
+
+constexpr double kEarthRadiusKm = 6378.137;          // equatorial
+constexpr double kAstronomicalUnitKm = 149597870.7;
+constexpr double kSunRadiusKm = 959.63 / 206264.806 * kAstronomicalUnitKm;
+constexpr double kMoonRadiusUmbral = 0.2722810;      // Earth radii, the canons' value
+constexpr double kMoonRadiusPenumbral = 0.2725076;   // Earth radii, the mean radius
+// The Earth's radius in the fundamental plane within which the shadow axis meets the
+// ellipsoid (J. Meeus, chapter 54: the polar flattening projected at a typical declination).
+constexpr double kCentralLimit = 0.9972;
+// Enlargement of the Earth's shadow by the atmosphere: the Earth's parallax multiplied by
+// this factor (A. Danjon's rule, 1/85 of the Earth's radius, rounded).
+constexpr double kShadowEnlargement = 1.01;
+constexpr double kHour = 1.0 / 24.0;
 
 // Saros series numbers follow the canons' numbering. Along a series the lunation grows by 223
 // (one saros); the next series begins 358 lunations (one inex) later. 38 * 223 = 0 and
@@ -21,107 +55,228 @@ int32_t SarosNumber(int32_t lunation, bool solar) {
     return static_cast<int32_t>(s);
 }
 
+// a + b tau + c tau^2 through the values at tau = -1, 0, 1.
+struct Quadratic {
+    double a, b, c;
+    Quadratic(double minus, double zero, double plus)
+        : a(zero), b(0.5 * (plus - minus)), c(0.5 * (plus + minus) - zero) {}
+    double operator()(double tau) const { return a + tau * (b + tau * c); }
+    double Slope(double tau) const { return b + 2.0 * c * tau; }
+};
+
+double Wrap(double radians) {
+    return std::remainder(radians, 2.0 * kPi);  // to [-pi, pi]
+}
+
+// The Moon's motion relative to the Sun (solar) or the shadow's centre (lunar) near the
+// syzygy, tau in hours from it: x along the ecliptic, y across (radians), r the Moon's
+// distance (km).
+struct RelativeMotion {
+    Quadratic x, y, r;
+    double sunDistance;  // AU
+
+    double AngleSquared(double tau) const {
+        const double xv = x(tau), yv = y(tau);
+        return xv * xv + yv * yv;
+    }
+    // The tau at which r * angle (the distance from the axis, Earth radii times a nearly
+    // constant factor) is least.
+    double Closest() const {
+        double tau = -(x.a * x.b + y.a * y.b) / (x.b * x.b + y.b * y.b);
+        for (int i = 0; i < 4; ++i) {
+            // f = r^2 (x^2 + y^2); Newton's method on f'.
+            const double xv = x(tau), yv = y(tau), xs = x.Slope(tau), ys = y.Slope(tau);
+            const double rv = r(tau), rs = r.Slope(tau), rc = 2.0 * r.c;
+            const double s = xv * xv + yv * yv, s1 = 2.0 * (xv * xs + yv * ys);
+            const double s2 = 2.0 * (xs * xs + xv * 2.0 * x.c + ys * ys + yv * 2.0 * y.c);
+            const double f1 = 2.0 * rv * rs * s + rv * rv * s1;
+            const double f2 = 2.0 * rs * rs * s + 2.0 * rv * rc * s + 4.0 * rv * rs * s1 + rv * rv * s2;
+            if (f2 <= 0.0) break;
+            tau -= f1 / f2;
+        }
+        return tau;
+    }
+};
+
+RelativeMotion MotionAt(double jde, bool solar, double latitudeCorrection) {
+    double x[3], y[3], r[3], sun = 0.0;
+    double anchor = 0.0;
+    for (int i = 0; i < 3; ++i) {
+        const double t = jde + (i - 1) * kHour;
+        const MoonPosition moon = MoonAt(t);
+        const SunPosition s = SunAt(t);
+        if (i == 1) sun = s.distance;
+        const double beta = (moon.latitude + latitudeCorrection) * kDegree;
+        const double difference = Wrap((moon.longitude - s.longitude + (solar ? 0.0 : 180.0)) * kDegree);
+        x[i] = difference * std::cos(beta);
+        y[i] = beta;
+        r[i] = moon.distance;
+        if (i == 1) anchor = x[i];
+    }
+    // At the syzygy the apparent longitudes differ by exactly 0 or 180 degrees.
+    for (double& v : x) v -= anchor;
+    return {Quadratic(x[0], x[1], x[2]), Quadratic(y[0], y[1], y[2]), Quadratic(r[0], r[1], r[2]), sun};
+}
+
+// The tau near start where the angle from the axis equals limit(tau) (angles in radians).
+template <typename Limit>
+double Contact(const RelativeMotion& m, double start, Limit limit) {
+    double tau = start;
+    for (int i = 0; i < 6; ++i) {
+        const double angle = std::sqrt(m.AngleSquared(tau));
+        const double slope = (m.x(tau) * m.x.Slope(tau) + m.y(tau) * m.y.Slope(tau)) / angle;
+        const double step = 1e-3;
+        const double limitSlope = (limit(tau + step) - limit(tau - step)) / (2.0 * step);
+        const double derivative = slope - limitSlope;
+        if (derivative == 0.0) break;
+        const double change = (angle - limit(tau)) / derivative;
+        tau -= change;
+        if (std::fabs(change) < 1e-7) break;
+    }
+    return tau;
+}
+
+void SolarEclipse(const RelativeMotion& m, double tau, EclipseData& r) {
+    const double theta = std::sqrt(m.AngleSquared(tau));
+    const double moon = m.r(tau) / kEarthRadiusKm;                          // Earth radii
+    const double sun = m.sunDistance * kAstronomicalUnitKm / kEarthRadiusKm;  // Earth radii
+    const double g = std::sqrt(sun * sun + moon * moon - 2.0 * sun * moon * std::cos(theta));
+    const double gamma = moon * sun * std::sin(theta) / g;                  // axis from the centre
+    const double z = (moon * sun * std::cos(theta) - moon * moon) / g;      // Moon above the plane
+    const double sunRadius = kSunRadiusKm / kEarthRadiusKm;
+    const double sin1 = (sunRadius + kMoonRadiusPenumbral) / g, sin2 = (sunRadius - kMoonRadiusUmbral) / g;
+    const double cos1 = std::sqrt(1.0 - sin1 * sin1), cos2 = std::sqrt(1.0 - sin2 * sin2);
+    const double l1 = z * sin1 / cos1 + kMoonRadiusPenumbral / cos1;  // penumbra on the plane
+    const double l2 = z * sin2 / cos2 - kMoonRadiusUmbral / cos2;     // umbra (< 0: total)
+    r.gamma = m.y(tau) < 0.0 ? -gamma : gamma;
+    r.u = l2;
+    if (gamma > kCentralLimit + l1) return;
+    if (gamma < kCentralLimit) {
+        // On the axis the surface is sqrt(1 - gamma^2) nearer the Moon than the plane, where
+        // the umbra is smaller by that times tan f2: annular at the ends of the track and
+        // total in its middle between the two.
+        const double surface = l2 - std::sqrt(1.0 - gamma * gamma) * sin2 / cos2;
+        r.type = l2 < 0.0 ? kCentralTotal : surface < 0.0 ? kCentralHybrid : kCentralAnnular;
+        r.magnitude = (l1 - l2) / (l1 + l2);
+    } else if (gamma < kCentralLimit + std::fabs(l2)) {
+        r.type = l2 < 0.0 ? kNonCentralTotal : kNonCentralAnnular;
+        r.magnitude = (l1 - l2) / (l1 + l2);
+    } else {
+        r.type = kPartialSolar;
+        r.magnitude = (kCentralLimit + l1 - gamma) / (l1 + l2);
+    }
+}
+
+void LunarEclipse(const RelativeMotion& m, double tau, EclipseData& r) {
+    const double sunKm = m.sunDistance * kAstronomicalUnitKm;
+    const double sunParallax = std::asin(kEarthRadiusKm / sunKm);
+    const double sunRadius = std::asin(kSunRadiusKm / sunKm);
+    // Angular radii at the Moon's distance at tau: Moon, umbra, penumbra.
+    auto moonRadius = [&](double t) { return std::asin(kMoonRadiusPenumbral * kEarthRadiusKm / m.r(t)); };
+    auto umbra = [&](double t) {
+        return kShadowEnlargement * std::asin(kEarthRadiusKm / m.r(t)) + sunParallax - sunRadius;
+    };
+    auto penumbra = [&](double t) {
+        return kShadowEnlargement * std::asin(kEarthRadiusKm / m.r(t)) + sunParallax + sunRadius;
+    };
+    const double theta = std::sqrt(m.AngleSquared(tau));
+    const double s = moonRadius(tau);
+    r.gamma = (m.y(tau) < 0.0 ? -1.0 : 1.0) * std::sin(theta) * m.r(tau) / kEarthRadiusKm;
+    r.u = 0.0;
+    r.magnitude = (umbra(tau) + s - theta) / (2.0 * s);
+    r.penumbralMagnitude = (penumbra(tau) + s - theta) / (2.0 * s);
+    if (r.penumbralMagnitude <= 0.0) return;
+    r.type = r.magnitude >= 1.0 ? kTotalLunar : r.magnitude > 0.0 ? kPartialLunar : kPenumbralLunar;
+
+    // Contacts: the relative speed at greatest eclipse gives the first guesses.
+    const double speed = std::hypot(m.x.Slope(tau), m.y.Slope(tau));  // radians per hour
+    auto halfDuration = [&](auto limit) {
+        const double l = limit(tau);
+        const double guess = std::sqrt(std::fmax(l * l - theta * theta, 0.0)) / speed;
+        const double before = Contact(m, tau - guess, limit), after = Contact(m, tau + guess, limit);
+        return 30.0 * (after - before);  // minutes
+    };
+    r.halfPenumbral = halfDuration([&](double t) { return penumbra(t) + moonRadius(t); });
+    if (r.type >= kPartialLunar) r.halfUmbral = halfDuration([&](double t) { return umbra(t) + moonRadius(t); });
+    if (r.type == kTotalLunar) r.halfTotal = halfDuration([&](double t) { return umbra(t) - moonRadius(t); });
+}
+
 }  // namespace
 
-// Greatest eclipse, gamma, u and the derived type and semi-durations, for a syzygy of
-// fractional lunation k (whole: new moon, + 0.5: full moon).
-void ComputeEclipse(int32_t lunation, bool solar, EclipseData& r) {
+void LatitudeBasis(double k, double* basis) {
+    const PhaseArguments a = ArgumentsAt(k);
+    const double tau = std::fmin(std::fmax(k / 12368.5, -4.0), 1.0);
+    int i = 0;
+    basis[i++] = 1.0;
+    basis[i++] = tau;
+    // F itself, with the drift of the node.
+    const double sf = std::sin(a.f), cf = std::cos(a.f);
+    basis[i++] = sf;
+    basis[i++] = cf;
+    basis[i++] = tau * sf;
+    basis[i++] = tau * cf;
+    basis[i++] = tau * tau * sf;
+    basis[i++] = tau * tau * cf;
+    // F + j M' + l M (j = -3..3, l = -2..2, not both 0), then 3F + j M' (j = -1..1); the
+    // sines and cosines as products of e^(i F), e^(i j M'), e^(i l M).
+    double cm[5], sm[5], cp[7], sp[7];  // index l + 2, j + 3
+    cm[2] = cp[3] = 1.0;
+    sm[2] = sp[3] = 0.0;
+    for (int j = 1; j <= 3; ++j) {
+        cp[3 + j] = cp[2 + j] * std::cos(a.mPrime) - sp[2 + j] * std::sin(a.mPrime);
+        sp[3 + j] = sp[2 + j] * std::cos(a.mPrime) + cp[2 + j] * std::sin(a.mPrime);
+        cp[3 - j] = cp[3 + j];
+        sp[3 - j] = -sp[3 + j];
+        if (j > 2) continue;
+        cm[2 + j] = cm[1 + j] * std::cos(a.m) - sm[1 + j] * std::sin(a.m);
+        sm[2 + j] = sm[1 + j] * std::cos(a.m) + cm[1 + j] * std::sin(a.m);
+        cm[2 - j] = cm[2 + j];
+        sm[2 - j] = -sm[2 + j];
+    }
+    auto add = [&](double c, double s) {
+        basis[i++] = s;
+        basis[i++] = c;
+        basis[i++] = tau * s;
+        basis[i++] = tau * c;
+    };
+    for (int j = -3; j <= 3; ++j)
+        for (int l = -2; l <= 2; ++l) {
+            if (j == 0 && l == 0) continue;
+            // e^(i F) e^(i j M') e^(i l M)
+            const double c1 = cf * cp[3 + j] - sf * sp[3 + j], s1 = sf * cp[3 + j] + cf * sp[3 + j];
+            add(c1 * cm[2 + l] - s1 * sm[2 + l], s1 * cm[2 + l] + c1 * sm[2 + l]);
+        }
+    const double c3 = std::cos(3.0 * a.f), s3 = std::sin(3.0 * a.f);
+    for (int j = -1; j <= 1; ++j) add(c3 * cp[3 + j] - s3 * sp[3 + j], s3 * cp[3 + j] + c3 * sp[3 + j]);
+}
+
+double LatitudeCorrection(double k) {
+    const LatitudeCorrectionModel& model = kLatitudeCorrection[k - std::floor(k) < 0.25 ? 0 : 1];
+    double basis[kLatitudeCorrectionTerms];
+    LatitudeBasis(k, basis);
+    double arcseconds = 0.0;
+    for (int i = 0; i < kLatitudeCorrectionTerms; ++i) arcseconds += model.coefficients[i] * basis[i];
+    return arcseconds / 3600.0;
+}
+
+void ComputeEclipse(const PhaseArguments& args, bool solar, double syzygy, EclipseData& r) {
     r.type = 0;
     r.saros = 0;
     r.greatest = 0.0;
     r.u = r.gamma = r.magnitude = r.penumbralMagnitude = 0.0;
     r.halfPenumbral = r.halfUmbral = r.halfTotal = 0.0;
 
-    const double k = lunation + (solar ? 0.0 : 0.5);
-    const double t = k / 1236.85;  // Julian centuries from 2000
-    const double t2 = t * t, t3 = t2 * t, t4 = t3 * t;
-    const double fDegrees = ReduceDegrees(160.7108 + 390.67050284 * k - 0.0016118 * t2 -
-                                          0.00000227 * t3 + 0.000000011 * t4);
     // Far from a node (|sin F| > 0.36, the Moon more than about 21 degrees of argument of
     // latitude from it) there can be no eclipse.
-    if (std::fabs(std::sin(fDegrees * kDegree)) > 0.36) return;
+    if (std::fabs(std::sin(args.f)) > 0.36) return;
 
-    const double meanPhase = 2451550.09766 + 29.530588861 * k + 0.00015437 * t2 -
-                             0.000000150 * t3 + 0.00000000073 * t4;
-    const double e = 1.0 - 0.002516 * t - 0.0000074 * t2;
-    const double m = ReduceDegrees(2.5534 + 29.10535670 * k - 0.0000014 * t2 - 0.00000011 * t3) *
-                     kDegree;
-    const double mPrime = ReduceDegrees(201.5643 + 385.81693528 * k + 0.0107582 * t2 +
-                                        0.00001238 * t3 - 0.000000058 * t4) * kDegree;
-    const double omega =
-        ReduceDegrees(124.7746 - 1.56375588 * k + 0.0020672 * t2 + 0.00000215 * t3) * kDegree;
-    const double f1 = fDegrees * kDegree - 0.02665 * kDegree * std::sin(omega);
-    const double a1 = ReduceDegrees(299.77 + 0.107408 * k - 0.009173 * t2) * kDegree;
-
-    double correction = solar ? -0.4075 * std::sin(mPrime) + 0.1721 * e * std::sin(m)
-                              : -0.4065 * std::sin(mPrime) + 0.1727 * e * std::sin(m);
-    correction += 0.0161 * std::sin(2 * mPrime) - 0.0097 * std::sin(2 * f1) +
-                  0.0073 * e * std::sin(mPrime - m) - 0.0050 * e * std::sin(mPrime + m) -
-                  0.0023 * std::sin(mPrime - 2 * f1) + 0.0021 * e * std::sin(2 * m) +
-                  0.0012 * std::sin(mPrime + 2 * f1) + 0.0006 * e * std::sin(2 * mPrime + m) -
-                  0.0004 * std::sin(3 * mPrime) - 0.0003 * e * std::sin(m + 2 * f1) +
-                  0.0003 * std::sin(a1) - 0.0002 * e * std::sin(m - 2 * f1) -
-                  0.0002 * e * std::sin(2 * mPrime - m) - 0.0002 * std::sin(omega);
-
-    const double p = 0.2070 * e * std::sin(m) + 0.0024 * e * std::sin(2 * m) -
-                     0.0392 * std::sin(mPrime) + 0.0116 * std::sin(2 * mPrime) -
-                     0.0073 * e * std::sin(mPrime + m) + 0.0067 * e * std::sin(mPrime - m) +
-                     0.0118 * std::sin(2 * f1);
-    const double q = 5.2207 - 0.0048 * e * std::cos(m) + 0.0020 * e * std::cos(2 * m) -
-                     0.3299 * std::cos(mPrime) - 0.0060 * e * std::cos(mPrime + m) +
-                     0.0041 * e * std::cos(mPrime - m);
-    const double w = std::fabs(std::cos(f1));
-    const double gamma = (p * std::cos(f1) + q * std::sin(f1)) * (1.0 - 0.0048 * w);
-    const double u = 0.0059 + 0.0046 * e * std::cos(m) - 0.0182 * std::cos(mPrime) +
-                     0.0004 * std::cos(2 * mPrime) - 0.0005 * std::cos(m + mPrime);
-    const double absGamma = std::fabs(gamma);
-
-    r.u = u;
-    r.gamma = gamma;
-    const double greatest = meanPhase + correction + SecularCorrection(k);
-
-    if (solar) {
-        // 1.5433 + u: the penumbral cone's radius at the fundamental plane plus the Earth's.
-        if (absGamma > 1.5433 + u) return;
-        // 0.9972: the Earth's polar-flattened radius in the fundamental plane; within it the
-        // shadow axis meets the Earth (central eclipse).
-        if (absGamma < 0.9972) {
-            if (u < 0.0) {
-                r.type = kCentralTotal;
-            } else if (u > 0.0047) {
-                r.type = kCentralAnnular;
-            } else {
-                // Annular at the ends of the track, total near its middle when u is below
-                // 0.00464 sqrt(1 - gamma^2).
-                const double omegaLimit = 0.00464 * std::sqrt(1.0 - gamma * gamma);
-                r.type = u < omegaLimit ? kCentralHybrid : kCentralAnnular;
-            }
-            r.magnitude = 1.0;
-        } else if (absGamma < 0.9972 + std::fabs(u)) {
-            r.type = u < 0.0 ? kNonCentralTotal : kNonCentralAnnular;
-            r.magnitude = 1.0;
-        } else {
-            r.type = kPartialSolar;
-            r.magnitude = (1.5433 + u - absGamma) / (0.5461 + 2.0 * u);
-        }
-    } else {
-        // 1.5573 + u, 1.0128 - u, 0.4678 - u: penumbra, umbra and umbra minus the Moon's
-        // diameter, in Earth radii at the Moon's distance; 0.5450: the Moon's diameter there.
-        const double penumbral = (1.5573 + u - absGamma) / 0.5450;
-        const double umbral = (1.0128 - u - absGamma) / 0.5450;
-        r.penumbralMagnitude = penumbral;
-        r.magnitude = umbral;
-        if (penumbral <= 0.0) return;
-        // The Moon's hourly motion relative to the shadow, Earth radii per hour.
-        const double n = 0.5458 + 0.0400 * std::cos(mPrime);
-        const double h = 1.5573 + u, pp = 1.0128 - u, tt = 0.4678 - u;
-        r.halfPenumbral = 60.0 / n * std::sqrt(h * h - gamma * gamma);
-        if (umbral > 0.0) r.halfUmbral = 60.0 / n * std::sqrt(pp * pp - gamma * gamma);
-        if (umbral >= 1.0 && tt > absGamma) r.halfTotal = 60.0 / n * std::sqrt(tt * tt - gamma * gamma);
-        r.type = umbral >= 1.0 ? kTotalLunar : umbral > 0.0 ? kPartialLunar : kPenumbralLunar;
-    }
-    r.greatest = greatest;
-    r.saros = SarosNumber(lunation, solar);
+    const RelativeMotion motion = MotionAt(syzygy, solar, LatitudeCorrection(args.k));
+    const double tau = motion.Closest();
+    if (solar) SolarEclipse(motion, tau, r);
+    else LunarEclipse(motion, tau, r);
+    if (r.type == kNoEclipse) return;
+    r.greatest = syzygy + tau * kHour;
+    r.saros = SarosNumber(static_cast<int32_t>(std::floor(args.k)), solar);
 }
 
 }  // namespace PhaseCalc

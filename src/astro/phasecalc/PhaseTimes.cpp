@@ -1,5 +1,5 @@
 // Times of the Moon's principal phases: J. Meeus, Astronomical Algorithms (2nd ed.), chapter 49,
-// TT, with a secular correction fitted to a JPL DE431-based ephemeris.
+// TT, days; the first value, which PhaseCorrection.cpp brings to the ephemeris.
 #include <cmath>
 #include <cstddef>
 #include <iterator>
@@ -9,7 +9,10 @@
 namespace PhaseCalc {
 
 double ReduceDegrees(double degrees) {
-    double r = std::fmod(degrees, 360.0);
+    // floor rather than fmod: several times faster, and good to 1e-9 degree for the largest
+    // arguments of the range (M' reaches 2.5e7 degrees at -3200).
+    double r = degrees - 360.0 * std::floor(degrees / 360.0);
+    if (r >= 360.0) r -= 360.0;
     if (r < 0.0) r += 360.0;
     return r;
 }
@@ -69,15 +72,42 @@ constexpr PlanetaryTerm kPlanetaryTerms[] = {
     {0.000035, 239.56, 25.513099}, {0.000023, 331.55, 3.592518},
 };
 
+// cos and sin of j x for j = -4..4 (index j + 4).
+struct Multiples {
+    double c[9], s[9];
+    explicit Multiples(double x) {
+        c[4] = 1.0;
+        s[4] = 0.0;
+        const double c1 = std::cos(x), s1 = std::sin(x);
+        for (int j = 1; j <= 4; ++j) {
+            c[4 + j] = c[3 + j] * c1 - s[3 + j] * s1;
+            s[4 + j] = s[3 + j] * c1 + c[3 + j] * s1;
+            c[4 - j] = c[4 + j];
+            s[4 - j] = -s[4 + j];
+        }
+    }
+};
+
+// The sum of the terms, each sine taken as the imaginary part of a product of the angles'
+// e^(i j x): four sines and cosines instead of one sine per term.
 template <size_t N>
 double SumTerms(const PhaseTerm (&terms)[N], double e, double m, double mPrime, double f,
                 double omega) {
+    const Multiples pm(m), pmp(mPrime), pf(f), po(omega);
+    // The book applies E to the terms in M and E^2 to those in 2M, not to the one in 3M.
+    const double eFactor[4] = {1.0, e, e * e, 1.0};
     double sum = 0.0;
     for (const PhaseTerm& t : terms) {
-        double factor = t.coefficient;
-        if (t.m == 1 || t.m == -1) factor *= e;
-        else if (t.m == 2 || t.m == -2) factor *= e * e;
-        sum += factor * std::sin(t.m * m + t.mPrime * mPrime + t.f * f + t.omega * omega);
+        double re = pm.c[4 + t.m], im = pm.s[4 + t.m];
+        const double factors[3][2] = {{pmp.c[4 + t.mPrime], pmp.s[4 + t.mPrime]},
+                                      {pf.c[4 + t.f], pf.s[4 + t.f]},
+                                      {po.c[4 + t.omega], po.s[4 + t.omega]}};
+        for (const auto& z : factors) {
+            const double r = re * z[0] - im * z[1];
+            im = im * z[0] + re * z[1];
+            re = r;
+        }
+        sum += t.coefficient * eFactor[t.m < 0 ? -t.m : t.m] * im;
     }
     return sum;
 }
@@ -89,6 +119,7 @@ PhaseArguments ArgumentsAt(double k) {
     const double t2 = t * t, t3 = t2 * t, t4 = t3 * t;
     PhaseArguments a;
     a.t = t;
+    a.k = k;
     a.e = 1.0 - 0.002516 * t - 0.0000074 * t2;
     a.m = ReduceDegrees(2.5534 + 29.10535670 * k - 0.0000014 * t2 - 0.00000011 * t3) * kDegree;
     a.mPrime = ReduceDegrees(201.5643 + 385.81693528 * k + 0.0107582 * t2 + 0.00001238 * t3 -
@@ -96,14 +127,17 @@ PhaseArguments ArgumentsAt(double k) {
     a.f = ReduceDegrees(160.7108 + 390.67050284 * k - 0.0016118 * t2 - 0.00000227 * t3 +
                         0.000000011 * t4) * kDegree;
     a.omega = ReduceDegrees(124.7746 - 1.56375588 * k + 0.0020672 * t2 + 0.00000215 * t3) * kDegree;
+    a.meanPhase = 2451550.09766 + 29.530588861 * k + 0.00015437 * t2 - 0.000000150 * t3 +
+                  0.00000000073 * t4;
     return a;
 }
 
-double MeeusPhaseTime(double k) {
-    const PhaseArguments args = ArgumentsAt(k);
-    const double t = args.t, t2 = t * t, t3 = t2 * t, t4 = t3 * t;
-    const double meanPhase = 2451550.09766 + 29.530588861 * k + 0.00015437 * t2 -
-                             0.000000150 * t3 + 0.00000000073 * t4;
+double MeeusPhaseTime(double k) { return MeeusPhaseTime(ArgumentsAt(k)); }
+
+double MeeusPhaseTime(const PhaseArguments& args) {
+    const double k = args.k;
+    const double t = args.t, t2 = t * t;
+    const double meanPhase = args.meanPhase;
     const double e = args.e, m = args.m, mPrime = args.mPrime, f = args.f, omega = args.omega;
 
     const double fraction = k - std::floor(k);  // 0, 0.25, 0.5 or 0.75
@@ -128,23 +162,6 @@ double MeeusPhaseTime(double k) {
         planetary += p.coefficient * std::sin(ReduceDegrees(argument) * kDegree);
     }
     return meanPhase + correction + planetary;
-}
-
-void CorrectionBasis(double k, double* basis) {
-    const PhaseArguments a = ArgumentsAt(k);
-    const double tau = k / 12368.5;  // 12368.5 lunations per Julian millennium
-    double power = 1.0;
-    int i = 0;
-    for (int d = 0; d <= kPolynomialDegree; ++d, power *= tau) basis[i++] = power;
-    const double arguments[kArgumentCount] = {a.mPrime, a.m, 2.0 * a.mPrime, 2.0 * a.f};
-    for (double argument : arguments) {
-        const double s = std::sin(argument), c = std::cos(argument);
-        power = tau;
-        for (int j = 1; j <= kArgumentDegree; ++j, power *= tau) {
-            basis[i++] = power * s;
-            basis[i++] = power * c;
-        }
-    }
 }
 
 }  // namespace PhaseCalc

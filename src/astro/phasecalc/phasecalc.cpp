@@ -24,10 +24,11 @@ extern "C" double syzyg(int32_t lunation, int32_t phase, EclipseData* record) {
         return 0.0;
     }
     const double k = lunation + 0.25 * phase;
-    const double t = PhaseCalc::MeeusPhaseTime(k) + PhaseCalc::SecularCorrection(k);
+    const PhaseCalc::PhaseArguments args = PhaseCalc::ArgumentsAt(k);
+    const double t = PhaseCalc::MeeusPhaseTime(args) + PhaseCalc::PhaseCorrection(args);
     if (record) {
         *record = EclipseData{lunation, phase, 0, 0, 0, 0, 0, 0, 0, t, 0, 0, 0};
-        if (phase == 0 || phase == 2) PhaseCalc::ComputeEclipse(lunation, phase == 0, *record);
+        if (phase == 0 || phase == 2) PhaseCalc::ComputeEclipse(args, phase == 0, t, *record);
     }
     return t;
 }

@@ -6,15 +6,24 @@
  *
  * Methods and accuracy measured by tests/astro against a JPL DE431-based ephemeris (TT):
  * - Phase times: J. Meeus, Astronomical Algorithms, 2nd ed. (1998), chapter 49, with Meeus's k
- *   as the lunation number, plus a smooth secular correction fitted to the ephemeris by
- *   tools/fit_phase_drift.cpp (the book's series alone drifts by 6.5 minutes at -3200 and
- *   2.5 minutes at 5500). Error: median 3 s and largest 18 s over 1600..2100, largest 18 s over
- *   1000..3000, largest 26 s over -3200..6000.
- * - Eclipses: Meeus chapter 54 (gamma, u, greatest eclipse, lunar semi-durations), with the
- *   same secular time correction; saros series from the lunation number. Over -1999..3000
- *   every eclipse of magnitude 0.02 or more is found and none is invented; saros always and
- *   type in 99.87% of cases agree (the rest are borderline central types); greatest eclipse
- *   within 1.7 minutes (median 0.3); lunar half-durations within 14 minutes (median 1.1).
+ *   as the lunation number, plus a correction fitted to the ephemeris by
+ *   tools/fit_phase_correction.cpp (PhaseCorrection.cpp): a Fourier series in the chapter's
+ *   arguments and the planets' mean longitudes with amplitudes polynomial in the time, and a
+ *   Chebyshev series for the secular drift (the book's series alone is 22 s off near 2000 and
+ *   drifts by 6.5 minutes at -3200). Error on lunations outside the fit: median 0.8 s and
+ *   largest 4.8 s over 1600..2100, largest 4.8 s over 1000..3000, largest 4.8 s
+ *   anywhere in -3200..6000.
+ * - Eclipses: from the geometry around the corrected syzygy (Eclipses.cpp): the Moon of
+ *   chapter 47 (with a latitude correction fitted to eclipse gammas) and the Sun of chapter 25
+ *   one hour either side, the least distance of the shadow axis by Newton's method, the
+ *   umbral and penumbral cones for the solar types (canon lunar radius 0.2722810), the Earth's
+ *   shadow enlarged by Danjon's rule and Newton contacts for the lunar phases; saros series
+ *   from the lunation number. Over -1999..3000 every eclipse of magnitude 0.02 or more is
+ *   found and none is invented; saros always and type in 99.95% of cases agree (the rest are
+ *   borderline: grazing central/non-central eclipses and umbral magnitudes within 0.001 of 0
+ *   or 1); greatest eclipse (least distance of the axis) within 5.4 s (median 0.8 s); lunar
+ *   half-durations median 0.03 minutes, largest 2.3 minutes (phases of a few minutes, where
+ *   the Moon grazes a shadow's edge).
  * - delta T: F. Espenak and J. Meeus (2006), the polynomial expressions of the Five Millennium
  *   Canon, with the long-term parabola -20 + 32 u^2 seconds outside -500..2150.
  * - moonpos: Meeus chapter 47 (truncated ELP-2000/82) with the nutation in longitude of
@@ -38,8 +47,9 @@ typedef struct EclipseData {
     int32_t phase;             /*  4 phase asked for, 0..3 */
     int32_t saros;             /*  8 (shared) saros series, 0 when no eclipse */
     int32_t type;              /* 12 (shared) 0 none, 1..10 (see EclipseTypeText) */
-    double u;                  /* 16 Meeus's u: radius of the umbral cone at the fundamental
-                                     plane (solar), umbra-size correction (lunar), Earth radii */
+    double u;                  /* 16 radius of the umbral cone at the fundamental plane,
+                                     Earth radii, negative for a total eclipse (solar; Meeus's
+                                     u), 0 (lunar) */
     double greatest;           /* 24 (shared) greatest eclipse, TT Julian date (0 if none) */
     double gamma;              /* 32 least distance of the shadow axis from the Earth's centre
                                      (solar) or of the Moon from the axis (lunar), Earth radii */

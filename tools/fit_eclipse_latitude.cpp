@@ -1,0 +1,146 @@
+// Fits the correction of the Moon's latitude near the syzygies (chapter 47 of J. Meeus,
+// Astronomical Algorithms) that makes the eclipses' gamma agree with an ephemeris, and writes
+// it as src/astro/phasecalc/LatitudeCorrectionTerms.cpp.
+//
+// The book's latitude series is good to about 1" near 2000, but its mean elements drift: by
+// -2000 the least distance of the shadow axis (gamma) is off by 0.002 Earth radii (7"), which
+// moves grazing eclipses between types and stretches or shortens short lunar phases by
+// minutes. For each eclipse of the reference table the library's gamma minus the table's,
+// times the Moon's parallax, is the latitude error at greatest eclipse; it is fitted, for new
+// and full moons separately, by sine and cosine terms of F, F +- M', F +- 2M', F +- M, each
+// with amplitudes quadratic in the time (PhaseCalc::LatitudeBasis). The time is held within
+// the table's span (-2000..3000), so the correction is constant beyond it rather than
+// extrapolated.
+//
+// Input: tests/data/eclipses.csv (every eclipse -1999..3000 with gamma, from a JPL DE431-based
+// ephemeris). The fit is incremental: it measures the library as built (including the
+// correction in force) and adds to its coefficients, so one run from zero coefficients is the
+// normal use. Build and run from the project folder:
+//   g++ -std=c++20 -O2 -Isrc -o fit_eclipse_latitude tools/fit_eclipse_latitude.cpp
+//       src/astro/phasecalc/*.cpp
+//   ./fit_eclipse_latitude tests/data/eclipses.csv src/astro/phasecalc/LatitudeCorrectionTerms.cpp
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "astro/phasecalc/PhaseCalcDetail.h"
+#include "astro/phasecalc/phasecalc.h"
+
+namespace {
+
+std::vector<double> Solve(std::vector<double> a, std::vector<double> b) {
+    const size_t n = b.size();
+    for (size_t c = 0; c < n; ++c) {
+        size_t pivot = c;
+        for (size_t r = c + 1; r < n; ++r)
+            if (std::fabs(a[r * n + c]) > std::fabs(a[pivot * n + c])) pivot = r;
+        for (size_t j = 0; j < n; ++j) std::swap(a[c * n + j], a[pivot * n + j]);
+        std::swap(b[c], b[pivot]);
+        for (size_t r = c + 1; r < n; ++r) {
+            const double f = a[r * n + c] / a[c * n + c];
+            for (size_t j = c; j < n; ++j) a[r * n + j] -= f * a[c * n + j];
+            b[r] -= f * b[c];
+        }
+    }
+    std::vector<double> x(n);
+    for (size_t i = n; i-- > 0;) {
+        double s = b[i];
+        for (size_t j = i + 1; j < n; ++j) s -= a[i * n + j] * x[j];
+        x[i] = s / a[i * n + i];
+    }
+    return x;
+}
+
+struct Sample {
+    int lunation;
+    bool solar;
+    double error;  // arcseconds of latitude to add
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s eclipses.csv LatitudeCorrectionTerms.cpp\n", argv[0]);
+        return 2;
+    }
+    std::ifstream in(argv[1]);
+    std::string line;
+    std::getline(in, line);
+    std::map<std::string, int> column;
+    {
+        std::istringstream header(line);
+        std::string field;
+        for (int i = 0; std::getline(header, field, ','); ++i) column[field] = i;
+    }
+    std::vector<Sample> samples;
+    while (std::getline(in, line)) {
+        std::vector<std::string> f;
+        std::istringstream fields(line);
+        std::string field;
+        while (std::getline(fields, field, ',')) f.push_back(field);
+        const int lunation = std::atoi(f[column["lunation"]].c_str());
+        const int phase = std::atoi(f[column["phase"]].c_str());
+        EclipseData r{};
+        syzyg(lunation, phase, &r);
+        if (r.type == 0) continue;
+        const double parallax = std::asin(6378.137 / PhaseCalc::MoonAt(r.greatest).distance);
+        const double error = -(r.gamma - std::atof(f[column["gamma"]].c_str())) * parallax;
+        samples.push_back({lunation, phase == 0, error / PhaseCalc::kDegree * 3600.0});
+    }
+    double coefficients[2][PhaseCalc::kLatitudeCorrectionTerms];
+    for (int kind = 0; kind < 2; ++kind) {
+        const PhaseCalc::LatitudeCorrectionModel& current = PhaseCalc::kLatitudeCorrection[kind];
+        const int n = PhaseCalc::kLatitudeCorrectionTerms;
+        std::vector<double> a(n * n, 0.0), b(n, 0.0);
+        double basis[PhaseCalc::kLatitudeCorrectionTerms];
+        for (const Sample& s : samples) {
+            if (s.solar != (kind == 0)) continue;
+            PhaseCalc::LatitudeBasis(s.lunation + (s.solar ? 0.0 : 0.5), basis);
+            for (int i = 0; i < n; ++i) {
+                b[i] += basis[i] * s.error;
+                for (int j = 0; j < n; ++j) a[i * n + j] += basis[i] * basis[j];
+            }
+        }
+        const std::vector<double> x = Solve(a, b);
+        for (int i = 0; i < n; ++i) coefficients[kind][i] = current.coefficients[i] + x[i];
+        // Residual latitude error by five centuries, arcseconds (rms before -> after).
+        std::map<int, double[3]> bins;
+        for (const Sample& s : samples) {
+            if (s.solar != (kind == 0)) continue;
+            PhaseCalc::LatitudeBasis(s.lunation + (s.solar ? 0.0 : 0.5), basis);
+            double fit = 0.0;
+            for (int i = 0; i < n; ++i) fit += x[i] * basis[i];
+            const int bin = static_cast<int>(std::floor((2000.0 + s.lunation / 12.3685) / 500.0)) * 500;
+            bins[bin][0] += s.error * s.error;
+            bins[bin][1] += (s.error - fit) * (s.error - fit);
+            bins[bin][2] += 1.0;
+        }
+        for (auto& [year, v] : bins)
+            std::printf("%s %5d: rms %.2f\" -> %.2f\" (n=%.0f)\n", kind == 0 ? "solar" : "lunar", year,
+                        std::sqrt(v[0] / v[2]), std::sqrt(v[1] / v[2]), v[2]);
+    }
+    FILE* out = std::fopen(argv[2], "w");
+    std::fprintf(out,
+                 "// Generated by tools/fit_eclipse_latitude.cpp: do not edit. Correction of the Moon's\n"
+                 "// latitude near new moon (first row) and full moon (second row), arcseconds, as the\n"
+                 "// coefficients of PhaseCalc::LatitudeBasis; fitted to the gamma of every eclipse\n"
+                 "// -1999..3000 of a JPL DE431-based ephemeris (tests/data/eclipses.csv).\n"
+                 "#include \"astro/phasecalc/PhaseCalcDetail.h\"\n\nnamespace PhaseCalc {\n\n"
+                 "extern constexpr LatitudeCorrectionModel kLatitudeCorrection[2] = {\n");
+    for (int kind = 0; kind < 2; ++kind) {
+        std::fprintf(out, "    {{");
+        for (int i = 0; i < PhaseCalc::kLatitudeCorrectionTerms; ++i)
+            std::fprintf(out, "%s%s%.6e", i ? "," : "", i % 6 == 0 ? "\n      " : " ", coefficients[kind][i]);
+        std::fprintf(out, "}},\n");
+    }
+    std::fprintf(out, "};\n\n}  // namespace PhaseCalc\n");
+    std::fclose(out);
+    return 0;
+}
