@@ -87,8 +87,11 @@ TEST(Listings, SarosSeriesAgreeWithTheScan) {
         std::sort(listed.begin(), listed.end());
         EXPECT_EQ(listed, scanned) << saros;
         EXPECT_FALSE(scanned.empty()) << saros;
-        for (size_t i = 1; i < series.size(); ++i)
-            if (series[i].phase == series[i - 1].phase) EXPECT_EQ((series[i].lunation - series[i - 1].lunation) % 223, 0);
+        for (size_t i = 1; i < series.size(); ++i) {
+            if (series[i].phase == series[i - 1].phase) {
+                EXPECT_EQ((series[i].lunation - series[i - 1].lunation) % 223, 0);
+            }
+        }
     }
     EXPECT_TRUE(Listings::ListSarosSeries(900).empty());
     EXPECT_TRUE(Listings::ListSarosSeries(-900).empty());

@@ -10,6 +10,7 @@
 // the secular drift of the mean phase, fitted separately for each phase kind by
 // tools/fit_phase_correction.cpp; the coefficients are in PhaseCorrectionTerms.cpp together
 // with their measured accuracy.
+#include <algorithm>
 #include <cmath>
 
 #include "astro/phasecalc/PhaseCalcDetail.h"
@@ -46,7 +47,12 @@ double CorrectionSeconds(const PhaseCorrectionModel& model, double k) {
 }
 
 double CorrectionSeconds(const PhaseCorrectionModel& model, const PhaseArguments& args) {
-    const double u = args.k / kCorrectionLunations;
+    // The series hold only where they were fitted (lunations -64330..49480, the years -3200 to
+    // 6000): a Chebyshev series and the amplitudes' powers of u run away outside. Beyond, the
+    // correction keeps its value at the nearer end, so that phase times stay in order for the
+    // lunar-week calendar's wider years and any lunation a caller asks for.
+    constexpr double kFirstU = -64400.0 / kCorrectionLunations, kLastU = 49550.0 / kCorrectionLunations;
+    const double u = std::clamp(args.k / kCorrectionLunations, kFirstU, kLastU);
     // Clenshaw's recurrence for the Chebyshev series of the secular part.
     double b1 = 0.0, b2 = 0.0;
     for (int j = kSecularCount - 1; j >= 1; --j) {
