@@ -23,6 +23,7 @@
 #include "core/TimeFrame.h"
 
 class ClockService;
+struct SavedState;
 class HelpWindow;
 class frmCalendar;
 
@@ -89,6 +90,12 @@ public:
     void AddLogEntry(const QString& text, const QString& operation, const QString& extra);
     bool ReadSavedState();
     void SaveState();
+    // The state file written; empty, or the system's description of the failure.
+    QString WriteStateFile();
+    void Reset();
+    // Ends the program as Quit does when the system asks (a signal, the session's end); a failed
+    // save goes to the standard error, as nobody may be there to answer a message box.
+    void EndFromSystem();
     void StopRepeatedMove();
     bool LogTextEmpty() const;
 
@@ -149,6 +156,8 @@ private:
     void Message(DialogService::Icon icon, const QString& title, const QString& text);
     NumberFormat UserNumberFormat() const;
     void SelectComputerZone();
+    SavedState CurrentSavedState() const;
+    void ApplySavedState(const SavedState& s, int valuesRead);
 
     MainWindowServices services_;
     MainWindowState state_;

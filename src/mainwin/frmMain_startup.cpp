@@ -47,12 +47,12 @@ void frmMain::Form_Load() {
     cmdLogPreferences->setVisible(true);
     // The saved state, read with the zone handler quiet.
     state_.blnRestoringState = true;
+    // The computer's own zone when the list has it, unless the saved state names another.
+    SelectComputerZone();
     const bool restored = ReadSavedState();
     state_.blnRestoringState = false;
     if (!restored) {
-        // Nothing to restore: the present moment, in the computer's own zone when the list has
-        // it.
-        SelectComputerZone();
+        // Nothing (or not all) restored: the present moment.
         state_.intZoneOffset = ZoneOffsetMinutes();
         show();
         Now();
