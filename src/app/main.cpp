@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 #include <QStyleFactory>
 
+#include "app/SystemEnd.h"
 #include "mainwin/frmMain.h"
 
 int main(int argc, char* argv[]) {
@@ -27,6 +28,7 @@ int main(int argc, char* argv[]) {
             QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath("Selvanor");
 
     frmMain window(services);
+    EndAsQuitWhenTheSystemAsks(app, window);
     window.Form_Load();
     return QApplication::exec();
 }
