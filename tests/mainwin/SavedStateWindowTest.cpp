@@ -126,6 +126,10 @@ TEST_F(StateWindowTest, SaveThenStartAgainShowsTheSameState) {
 
 TEST_F(StateWindowTest, EveryZoneAndTimeChoiceRestoresTheMomentUnmoved) {
     auto saving = Start();
+    // A typed moment: the live clock would put the present moment back at its next tick.
+    Find<QLineEdit>(*saving, "txbDate")->setText("2003-12-31 CE 15:55");
+    Find<QPushButton>(*saving, "cmdCompute")->click();
+    ASSERT_FALSE(saving->State().blnLiveClock);
     for (int zone = 0; zone < TimeZones::kZoneCount; ++zone) {
         for (const char* choice : {"optLocal", "optGreenwich"}) {
             Find<QComboBox>(*saving, "cboTimeZone")->setCurrentIndex(zone);
