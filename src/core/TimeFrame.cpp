@@ -23,7 +23,10 @@ int ZoneOffsetMinutes(const std::string& zoneText) {
     if (zoneText == "GMT") return 0;
     const auto hours = zoneText.size() > 6 ? StrProc::LeadingNumber(zoneText.substr(6)) : 0.0;
     const auto minutes = zoneText.size() > 9 ? StrProc::LeadingNumber(zoneText.substr(9)) : 0.0;
-    const int offset = static_cast<int>(hours * 60 + minutes);
+    const double minutesEast = hours * 60 + minutes;
+    // Not a text of the list (a day or more away, or too large for an int): no offset.
+    if (!(std::fabs(minutesEast) <= 24 * 60)) return 0;
+    const int offset = static_cast<int>(minutesEast);
     return zoneText.find('-') != std::string::npos ? -offset : offset;
 }
 

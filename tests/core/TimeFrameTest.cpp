@@ -15,6 +15,9 @@ TEST(TimeZones, ZoneListTextsAndOffsets) {
     for (int i = 0; i < kZoneCount; ++i) EXPECT_EQ(ZoneOffsetMinutes(ZoneListText(i)), (i - 24) * 30) << i;
     EXPECT_EQ(ZoneOffsetMinutes("GMT + 05:30"), 330);
     EXPECT_EQ(ZoneOffsetMinutes("GMT - 03:30"), -210);
+    // Texts no list holds never give an offset of a day or more.
+    EXPECT_EQ(ZoneOffsetMinutes("+1\x01" "00 -70"), 0);
+    EXPECT_EQ(ZoneOffsetMinutes("GMT + " + std::string(400, '9')), 0);
 }
 
 TEST(TimeZones, JulianDatesOfTheFrames) {
