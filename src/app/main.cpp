@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 #include <QStyleFactory>
 
+#include "app/SystemEnd.h"
 #include "mainwin/frmMain.h"
 #include "support/Version.h"
 
@@ -30,6 +31,7 @@ int main(int argc, char* argv[]) {
             QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath("Selvanor");
 
     frmMain window(services);
+    EndAsQuitWhenTheSystemAsks(app, window);
     window.Form_Load();
     return QApplication::exec();
 }

@@ -24,6 +24,7 @@
 #include "core/TimeFrame.h"
 
 class ClockService;
+struct SavedState;
 class HelpWindow;
 class frmLog;
 class frmLogPreferences;
@@ -107,6 +108,12 @@ public:
     // Later steps reached from start-up and Now.
     bool ReadSavedState();
     void SaveState();
+    // The state file written; empty, or the system's description of the failure.
+    QString WriteStateFile();
+    void Reset();
+    // Ends the program as Quit does when the system asks (a signal, the session's end); a failed
+    // save goes to the standard error, as nobody may be there to answer a message box.
+    void EndFromSystem();
     bool LogTextEmpty() const;
 
     // Moving through time (frmMain_move.cpp).
@@ -186,6 +193,8 @@ private:
     void RefreshPeriodChosen();
 
     frmLog& Log();  // the log window, created with the first entry
+    SavedState CurrentSavedState() const;
+    void ApplySavedState(const SavedState& s, int valuesRead);
 
     MainWindowServices services_;
     MainWindowState state_;

@@ -13,6 +13,8 @@ void frmMain::ConnectHandlers() {
     // The program's user guide is its help window; the link opens it too.
     connect(lblOnlineDocumentation, &ClickableLabel::clicked, this, &frmMain::ShowHelp);
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::Quit);
+    connect(cmdSaveState, &QPushButton::clicked, this, &frmMain::SaveState);
+    connect(cmdReset, &QPushButton::clicked, this, &frmMain::Reset);
     connect(cmdCompute, &QPushButton::clicked, this, &frmMain::Compute);
     connect(cmdClearDate, &QPushButton::clicked, this, [this] {
         txbDate->clear();

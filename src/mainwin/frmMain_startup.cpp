@@ -48,12 +48,12 @@ void frmMain::Form_Load() {
     cmdLogPreferences->setVisible(true);
     // The saved state, read with the zone handler quiet.
     state_.blnRestoringState = true;
+    // The computer's own zone when the list has it, unless the saved state names another.
+    SelectComputerZone();
     const bool restored = ReadSavedState();
     state_.blnRestoringState = false;
     if (!restored) {
-        // Nothing to restore: the present moment, in the computer's own zone when the list has
-        // it.
-        SelectComputerZone();
+        // Nothing (or not all) restored: the present moment.
         state_.intZoneOffset = ZoneOffsetMinutes();
         show();
         Now();
@@ -67,10 +67,12 @@ void frmMain::Form_Load() {
     picCheck->hide();
     Clock->stop();
     state_.intZoneOffset = ZoneOffsetMinutes();
-    cmdSaveState->setEnabled(false);
     const QString text = ShowMoment();
     const QString logText = AddHistoryEntry(text, 0);
     AddLogEntry(logText, "Restore saved state on startup", "");
+    // What is on show is what the file holds: nothing to save until something changes (the
+    // history entry above would otherwise have enabled the button).
+    cmdSaveState->setEnabled(false);
     MarkEntryCalendar();
     show();
     for (QWidget* w : std::initializer_list<QWidget*>{chkLog, chkRepeatedly, cmdViewLog, cmdLogThisResult, cmdReset})
