@@ -9,6 +9,7 @@
 #include "core/SafeFile.h"
 #include "help/HelpWindow.h"
 #include "core/SavedState.h"
+#include "log/frmLogPreferences.h"
 #include "mainwin/frmMain.h"
 
 namespace {
@@ -123,6 +124,7 @@ void frmMain::Reset() {
         // The lunar week calendar's box keeps its state.
         for (int item = 0; item < LogPreferences::kItemCount; ++item)
             if (item != LogPreferences::QLW) prefs.include[static_cast<size_t>(item)] = true;
+        if (logPreferences_) logPreferences_->SetPreferences(prefs);  // an open window shows them
     }
     Now();
 }
