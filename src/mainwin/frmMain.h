@@ -19,6 +19,7 @@
 #include "core/Colours.h"
 #include "core/ComputeMoment.h"
 #include "core/DateDisplay.h"
+#include "astro/Listings.h"
 #include "core/History.h"
 #include "core/MainWindowState.h"
 #include "core/TimeFrame.h"
@@ -28,6 +29,7 @@ struct SavedState;
 class HelpWindow;
 class frmLog;
 class frmLogPreferences;
+class frmSarosSeries;
 class frmCalendar;
 
 // What the window takes from its surroundings; tests give a fixed clock, a recording dialog
@@ -104,6 +106,12 @@ public:
     // The eclipse of phase (0 or 2) of the lunation, if any, in the eclipse-data label; the
     // eclipse text for the log (empty when that syzygy is no eclipse).
     QString ShowEclipseData(int32_t lunation, int phase);
+    // The saros series of the eclipse on show: the command beside the eclipse data, its window,
+    // and a member chosen there.
+    void UpdateSarosCommand();
+    void ShowSarosSeries();
+    void SarosMemberChosen(const Listings::EclipseRow& member);
+    void EclipseDataMenu(const QPoint& position);
 
     // Later steps reached from start-up and Now.
     bool ReadSavedState();
@@ -149,6 +157,7 @@ private:
         *cmdSearch, *cmdLogThisResult, *cmdViewLog, *cmdLogPreferences, *cmdSaveState, *cmdHelp,
         *cmdQuit, *cmdDisplayCalendar;
     QLabel *picCheck, *picMoon;
+    QPushButton* cmdSarosSeries;
     QComboBox *cboTimeZone, *cboMoveStep, *cboRefreshPeriod, *cboTarget, *cboHistory, *cboMonthCalendar;
     QRadioButton *optLocal, *optGreenwich, *optPlus, *optMinus, *optNext, *optPrevious;
     std::array<QRadioButton*, 2> optMoveDirection;
@@ -201,6 +210,7 @@ private:
     History::List history_{8};
     QPointer<frmLog> log_;
     QPointer<frmLogPreferences> logPreferences_;
+    QPointer<frmSarosSeries> saros_;
     DateDisplay lastDisplay_;
     QPointer<HelpWindow> help_;
     QPointer<frmCalendar> calendar_;

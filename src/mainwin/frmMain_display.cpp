@@ -33,6 +33,7 @@ QString frmMain::ShowMoment() {
     const QString text = ShowAllDates();
     DisplayMoonData(ToQColor(Colours::Navy));
     ShowDeltaT();
+    UpdateSarosCommand();
     return text;
 }
 

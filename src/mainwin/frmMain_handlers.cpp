@@ -68,6 +68,8 @@ void frmMain::ConnectHandlers() {
     });
     connect(cboTarget, &QComboBox::activated, this, &frmMain::SetTheFocus);
     connect(cmdSearch, &QPushButton::clicked, this, &frmMain::SearchForTarget);
+    connect(cmdSarosSeries, &QPushButton::clicked, this, &frmMain::ShowSarosSeries);
+    connect(lblActualEclipseData, &QLabel::customContextMenuRequested, this, &frmMain::EclipseDataMenu);
     connect(cmdDisplayCalendar, &QPushButton::clicked, this, &frmMain::DisplayCalendar);
     connect(cboMonthCalendar, &QComboBox::activated, this, [this] {
         if (state_.blnStartUpCompleted) cmdDisplayCalendar->setFocus();

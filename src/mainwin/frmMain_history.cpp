@@ -30,6 +30,7 @@ void frmMain::HistoryChosen(int index) {
     }
     if (index == state_.intHistoryIndex || index < 0) return;
     lblActualEclipseData->clear();
+    UpdateSarosCommand();
     txbDate->clear();
     txbPlusMinus->clear();
     state_.blnRestoringHistory = true;
@@ -95,5 +96,6 @@ QString frmMain::ShowEclipseData(int32_t lunation, int phase) {
     const double greatest = record.greatest - Syzyg::DeltaTAt(record.greatest) / 1440.0;
     const ::Search::EclipseTexts texts = ::Search::EclipseDescription(record, greatest, CurrentFrame());
     lblActualEclipseData->setText(QString::fromStdString(texts.label));
+    UpdateSarosCommand();
     return QString::fromStdString(texts.log);
 }

@@ -11,7 +11,7 @@ void frmMain::SetTabOrderAndNames() {
                               cboRefreshPeriod, cmdSearch,      optNext,        optPrevious,      cboTarget,
                               cmdDisplayCalendar, cboMonthCalendar, cboHistory, chkLog,           cmdLogThisResult,
                               cmdViewLog,     cmdLogPreferences, cmdSaveState,  cmdHelp,          cmdQuit,
-                              cmdNow,         cboTimeZone,      optLocal,       optGreenwich};
+                              cmdNow,         cboTimeZone,      optLocal,       optGreenwich,     cmdSarosSeries};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
 

@@ -218,6 +218,10 @@ void frmMain::BuildSearchFrame() {
     searchGrid->setColumnStretch(3, 1);
     lblSearching = Named(new QLabel("Searching ", this), "lblSearching");
     lblActualEclipseData = Named(new QLabel(this), "lblActualEclipseData");
+    lblActualEclipseData->setContextMenuPolicy(Qt::CustomContextMenu);
+    cmdSarosSeries = Named(new QPushButton("Saros ser&ies\u2026", this), "cmdSarosSeries");
+    cmdSarosSeries->setToolTip("Every eclipse of this eclipse's saros series");
+    cmdSarosSeries->hide();
     Colour(lblSearching, kValueYellow);
     Colour(lblActualEclipseData, kValueYellow);
     lblSearching->hide();
@@ -264,7 +268,10 @@ void frmMain::ArrangeFrames() {
     left->addLayout(datesAndMoon);
     left->addWidget(fraTime);
     // Up to six lines of eclipse data, each as wide as the longest ("Penumbral phase starts ...").
-    left->addWidget(lblActualEclipseData);
+    auto* eclipseRow = new QHBoxLayout;
+    eclipseRow->addWidget(lblActualEclipseData, 1);
+    eclipseRow->addWidget(cmdSarosSeries, 0, Qt::AlignTop);
+    left->addLayout(eclipseRow);
     left->addStretch();
     auto* right = new QVBoxLayout;
     right->addWidget(fraConvert);

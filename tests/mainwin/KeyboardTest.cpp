@@ -89,7 +89,8 @@ TEST_F(WindowTest, MainWindowKeyboardAndNames) {
                       "cmdMove", "optMoveDirection_0", "optMoveDirection_1", "cboMoveStep", "chkRepeatedly",
                       "cmdSearch", "optNext", "optPrevious", "cboTarget", "cmdDisplayCalendar", "cboMonthCalendar",
                       "cboHistory", "chkLog", "cmdLogThisResult", "cmdViewLog", "cmdLogPreferences", "cmdSaveState",
-                      "cmdHelp", "cmdQuit", "cmdNow", "cboTimeZone", "optLocal", "optGreenwich"});
+                      "cmdHelp", "cmdQuit", "cmdNow", "cboTimeZone", "optLocal", "optGreenwich",
+                      "cmdSarosSeries"});
     ExpectMnemonicsAndNames(window.get());
     EXPECT_EQ(Find<QWidget>("lblArchetypesDate_1")->accessibleName(), "Archetypes Calendar date");
 }
