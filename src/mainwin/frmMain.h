@@ -106,6 +106,9 @@ public:
     // The eclipse of phase (0 or 2) of the lunation, if any, in the eclipse-data label; the
     // eclipse text for the log (empty when that syzygy is no eclipse).
     QString ShowEclipseData(int32_t lunation, int phase);
+    // The eclipse data of a history entry on show (its eclipse type adjusts the syzygy); false
+    // after a failed phase lookup (message shown).
+    bool RestoreEclipseData(int eclipseType, QString& eclipseText);
     // The saros series of the eclipse on show: the command beside the eclipse data, its window,
     // and a member chosen there.
     void UpdateSarosCommand();
@@ -178,6 +181,8 @@ private:
     void ArrangeFrames();
     void SetTabOrderAndNames();
     void ConnectHandlers();
+    void ConnectDisplayHandlers();
+    void ConnectOptionHandlers();
     void ApplyOptionColours();
     void Initialise();
     void ClockTick();

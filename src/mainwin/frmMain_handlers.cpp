@@ -28,7 +28,12 @@ void frmMain::ConnectHandlers() {
         if (!txbDate->text().isEmpty() && !txbPlusMinus->text().isEmpty()) Compute();
     });
     for (QObject* o : std::initializer_list<QObject*>{txbDate, txbPlusMinus, cmdMove, cmdHelp}) o->installEventFilter(this);
+    ConnectDisplayHandlers();
+    ConnectOptionHandlers();
+}
 
+// The date labels, the time line and the time frame.
+void frmMain::ConnectDisplayHandlers() {
     for (int i = 0; i < CalendarTable::intNumCalendars; ++i) {
         LabelPair& pair = dateLabels_[static_cast<size_t>(i)];
         connect(pair[0], &ClickableLabel::clicked, this, [this, i] { DateLabelClicked(i, false); });
@@ -40,7 +45,12 @@ void frmMain::ConnectHandlers() {
     connect(optGreenwich, &QRadioButton::clicked, this, &frmMain::TimeSystemChosen);
     connect(optLocal, &QRadioButton::clicked, this, &frmMain::TimeSystemChosen);
     connect(cboTimeZone, &QComboBox::currentIndexChanged, this, &frmMain::ZoneChanged);
+    connect(cmdSarosSeries, &QPushButton::clicked, this, &frmMain::ShowSarosSeries);
+    connect(lblActualEclipseData, &QLabel::customContextMenuRequested, this, &frmMain::EclipseDataMenu);
+}
 
+// Options, lists and the buttons of the history, log, search and lunation page.
+void frmMain::ConnectOptionHandlers() {
     auto colourAndFocus = [this](void (frmMain::*focus)()) {
         return [this, focus] {
             ApplyOptionColours();
@@ -68,8 +78,6 @@ void frmMain::ConnectHandlers() {
     });
     connect(cboTarget, &QComboBox::activated, this, &frmMain::SetTheFocus);
     connect(cmdSearch, &QPushButton::clicked, this, &frmMain::SearchForTarget);
-    connect(cmdSarosSeries, &QPushButton::clicked, this, &frmMain::ShowSarosSeries);
-    connect(lblActualEclipseData, &QLabel::customContextMenuRequested, this, &frmMain::EclipseDataMenu);
     connect(cmdDisplayCalendar, &QPushButton::clicked, this, &frmMain::DisplayCalendar);
     connect(cboMonthCalendar, &QComboBox::activated, this, [this] {
         if (state_.blnStartUpCompleted) cmdDisplayCalendar->setFocus();

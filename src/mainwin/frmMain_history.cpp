@@ -60,25 +60,11 @@ void frmMain::HistoryChosen(int index) {
     state_.dblCurrentAJDate = parsed.ajd;
     ShowMoment();
 
-    int32_t lunation = Syzyg::LunationAt(state_.dblCurrentAJDate);
-    int phase = Syzyg::GetPhase(lunation, state_.dblCurrentAJDate, state_.blnExact);
-    if (phase < 0) {
-        Message(DialogService::Icon::Warning, "Error",
-                QString("Error%1 when calling GetPhase() in cboHistory_Click().").arg(phase));
+    QString eclipseText;
+    if (!RestoreEclipseData(cboHistory->itemData(index).toInt(), eclipseText)) {
         state_.blnRestoringHistory = false;
         return;
     }
-    // An eclipse found by a search may lie minutes before its syzygy: its entry names the
-    // syzygy's lunation and phase again.
-    const int eclipseType = cboHistory->itemData(index).toInt();
-    if (eclipseType > 0) {
-        if (EclipseTypes::IsLunar(eclipseType) && phase == 1) phase = 2;
-        if (!EclipseTypes::IsLunar(eclipseType) && phase == 3) {
-            phase = 0;
-            ++lunation;
-        }
-    }
-    const QString eclipseText = ShowEclipseData(lunation, phase);
     AddLogEntry(entry, "Selection from history", eclipseText);
     state_.intHistoryIndex = index;
     MarkEntryCalendar();
@@ -98,4 +84,25 @@ QString frmMain::ShowEclipseData(int32_t lunation, int phase) {
     lblActualEclipseData->setText(QString::fromStdString(texts.label));
     UpdateSarosCommand();
     return QString::fromStdString(texts.log);
+}
+
+bool frmMain::RestoreEclipseData(int eclipseType, QString& eclipseText) {
+    int32_t lunation = Syzyg::LunationAt(state_.dblCurrentAJDate);
+    int phase = Syzyg::GetPhase(lunation, state_.dblCurrentAJDate, state_.blnExact);
+    if (phase < 0) {
+        Message(DialogService::Icon::Warning, "Error",
+                QString("Error%1 when calling GetPhase() in cboHistory_Click().").arg(phase));
+        return false;
+    }
+    // An eclipse found by a search may lie minutes before its syzygy: its entry names the
+    // syzygy's lunation and phase again.
+    if (eclipseType > 0) {
+        if (EclipseTypes::IsLunar(eclipseType) && phase == 1) phase = 2;
+        if (!EclipseTypes::IsLunar(eclipseType) && phase == 3) {
+            phase = 0;
+            ++lunation;
+        }
+    }
+    eclipseText = ShowEclipseData(lunation, phase);
+    return true;
 }
