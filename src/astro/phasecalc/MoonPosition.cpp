@@ -89,21 +89,6 @@ constexpr LatitudeTerm kLatitudeTerms[] = {
     {4, 0, 1, -1, 132}, {1, 0, -1, -1, -119}, {4, -1, 0, -1, 115}, {2, -2, 0, 1, 107},
 };
 
-// e^(i j x) for j = -4..4, from cos x and sin x (j = 0 at index 4).
-struct Powers {
-    double c[9], s[9];
-    explicit Powers(double x) {
-        c[4] = 1.0;
-        s[4] = 0.0;
-        const double c1 = std::cos(x), s1 = std::sin(x);
-        for (int j = 1; j <= 4; ++j) {
-            c[4 + j] = c[3 + j] * c1 - s[3 + j] * s1;
-            s[4 + j] = s[3 + j] * c1 + c[3 + j] * s1;
-            c[4 - j] = c[4 + j];
-            s[4 - j] = -s[4 + j];
-        }
-    }
-};
 
 }  // namespace
 
@@ -145,7 +130,7 @@ MoonPosition MoonAt(double jde) {
 
     // The arguments of the terms by products of e^(i D), e^(i M), e^(i M'), e^(i F): one
     // sine and cosine for each of the four angles instead of one per term.
-    const Powers pd(d * kDegree), pm(m * kDegree), pmp(mPrime * kDegree), pf(f * kDegree);
+    const Multiples pd(d * kDegree), pm(m * kDegree), pmp(mPrime * kDegree), pf(f * kDegree);
     auto argument = [&](int jd, int jm, int jmp, int jf, double& c, double& s) {
         double re = pd.c[4 + jd], im = pd.s[4 + jd];
         const double factors[3][2] = {{pm.c[4 + jm], pm.s[4 + jm]}, {pmp.c[4 + jmp], pmp.s[4 + jmp]},

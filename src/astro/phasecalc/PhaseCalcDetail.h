@@ -1,6 +1,8 @@
 // Inner routines of the phasecalc library, shared with its tests, the fitting tool and suncalc.
 #pragma once
 
+#include <cmath>
+
 namespace PhaseCalc {
 
 constexpr double kPi = 3.14159265358979323846;
@@ -13,6 +15,22 @@ double ReduceDegrees(double degrees);
 
 // The mean arguments and the mean phase of chapter 49 at fractional lunation k, angles in
 // radians; shared by the phase times and the eclipses.
+// cos and sin of j x for j = -4..4 (index j + 4), by repeated rotation from cos x and sin x.
+struct Multiples {
+    double c[9], s[9];
+    explicit Multiples(double x) {
+        c[4] = 1.0;
+        s[4] = 0.0;
+        const double c1 = std::cos(x), s1 = std::sin(x);
+        for (int j = 1; j <= 4; ++j) {
+            c[4 + j] = c[3 + j] * c1 - s[3 + j] * s1;
+            s[4 + j] = s[3 + j] * c1 + c[3 + j] * s1;
+            c[4 - j] = c[4 + j];
+            s[4 - j] = -s[4 + j];
+        }
+    }
+};
+
 struct PhaseArguments {
     double t;       // Julian centuries from 2000 (k / 1236.85)
     double e;       // eccentricity factor of the Earth's orbit

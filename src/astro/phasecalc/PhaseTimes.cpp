@@ -72,21 +72,6 @@ constexpr PlanetaryTerm kPlanetaryTerms[] = {
     {0.000035, 239.56, 25.513099}, {0.000023, 331.55, 3.592518},
 };
 
-// cos and sin of j x for j = -4..4 (index j + 4).
-struct Multiples {
-    double c[9], s[9];
-    explicit Multiples(double x) {
-        c[4] = 1.0;
-        s[4] = 0.0;
-        const double c1 = std::cos(x), s1 = std::sin(x);
-        for (int j = 1; j <= 4; ++j) {
-            c[4 + j] = c[3 + j] * c1 - s[3 + j] * s1;
-            s[4 + j] = s[3 + j] * c1 + c[3 + j] * s1;
-            c[4 - j] = c[4 + j];
-            s[4 - j] = -s[4 + j];
-        }
-    }
-};
 
 // The sum of the terms, each sine taken as the imaginary part of a product of the angles'
 // e^(i j x): four sines and cosines instead of one sine per term.
