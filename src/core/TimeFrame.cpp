@@ -25,7 +25,7 @@ int ZoneOffsetMinutes(const std::string& zoneText) {
     const auto minutes = zoneText.size() > 9 ? StrProc::LeadingNumber(zoneText.substr(9)) : 0.0;
     // Only the list's own texts name a zone; anything else (hours beyond a day, minutes beyond
     // an hour) is read as Greenwich rather than as an offset no clock has.
-    if (!(hours >= 0 && hours <= 24 && minutes >= 0 && minutes < 60)) return 0;
+    if (!(hours >= 0 && minutes >= 0 && minutes < 60 && hours * 60 + minutes <= 24 * 60)) return 0;
     const int offset = static_cast<int>(hours * 60 + minutes);
     return zoneText.find('-') != std::string::npos ? -offset : offset;
 }
