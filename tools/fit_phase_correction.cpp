@@ -21,12 +21,21 @@
 // same rows. The held-out even lunations (every 40th lunation in tests/data/phases-heldout.csv)
 // and the odd lunations 4n + 3 of 1900..2100 measure it, here and in the tests.
 //
+// With --near, the same for the second model of the years 900..3100 (PhaseCalc::NearWeight)
+// on what the stored first model leaves: amplitudes linear in u, a Chebyshev series of degree
+// 7 in its own variable, the planets' action on the Moon among the candidates, no two terms
+// whose rates differ by a multiple of 45 degrees per lunation (AliasOfChosen); at most 150
+// terms per phase kind. Writes src/astro/phasecalc/PhaseCorrectionNearTerms.cpp (half a
+// minute):
+//   ./fit_phase_correction --near phases-even.csv tests/data/phases.csv
+//       src/astro/phasecalc/PhaseCorrectionNearTerms.cpp
+//
 // Input: the ephemeris phase tables lunation,phase,jd_tt: all phases of every even lunation
 // -3200..6000 (uncompressed), and a table with odd lunations (tests/data/phases.csv).
 // Build and run from the project folder (two threads, about seven minutes):
 //   g++ -std=c++20 -O2 -pthread -Isrc -o fit_phase_correction tools/fit_phase_correction.cpp
 //       src/astro/phasecalc/PhaseTimes.cpp src/astro/phasecalc/PhaseCorrection.cpp
-//       src/astro/phasecalc/PhaseCorrectionTerms.cpp
+//       src/astro/phasecalc/PhaseCorrectionTerms.cpp src/astro/phasecalc/PhaseCorrectionNearTerms.cpp
 //   ./fit_phase_correction phases-even.csv tests/data/phases.csv
 //       src/astro/phasecalc/PhaseCorrectionTerms.cpp
 #include <algorithm>
@@ -52,7 +61,11 @@ using PhaseCalc::kSecularCount;
 using Complex = std::complex<double>;
 using Multiples = std::array<signed char, kFundamentalCount>;
 
-constexpr int kMaxTerms = 260;       // per phase kind
+int kMaxTerms = 260;                 // per phase kind (kNearMaxTerms for the near model)
+constexpr int kNearMaxTerms = 150;
+// Fitting the near model (--near): the rows of the years 900..3100 (PhaseCalc::NearWeight),
+// on what the stored first model leaves, with no secular series of its own.
+bool near = false;
 constexpr int kTermsPerRound = 20;
 // Terms given amplitudes of degree 3..5 in u as well (the largest first). Tried with 16: the
 // held-out error fell by a few hundredths of a second only, so none.
@@ -128,6 +141,9 @@ void Columns(const Row& row, Complex z, int power, double* col) {
     const double scale = power == 0 ? 1.0 : std::pow(u, power);
     const double s = z.imag() * scale, c = z.real() * scale;
     col[0] = s; col[1] = c; col[2] = u * s; col[3] = u * c; col[4] = u * u * s; col[5] = u * u * c;
+    // Over the near model's two thousand years, amplitudes linear in the time (quadratic ones
+    // let terms of long period stand in for one another and fit noise).
+    if (near) col[4] = col[5] = 0.0;
 }
 
 // Solves the n x n system a x = b (row-major) by Gaussian elimination with pivoting.
@@ -176,23 +192,30 @@ struct Fit {
 
     // Refits the secular series on the residue with its current contribution added back.
     void FitSecular() {
-        std::vector<double> a(kSecularCount * kSecularCount, 0.0), b(kSecularCount, 0.0);
+        // The near model's secular series is one of degree kNearSecularCount - 1 in its own
+        // variable (PhaseCalc::NearSecularVariable), for the slow drift the first model leaves
+        // over the two thousand years.
+        const int count = near ? PhaseCalc::kNearSecularCount : kSecularCount;
+        auto variable = [&](size_t r) {
+            return near ? PhaseCalc::NearSecularVariable(data.rows[r].k) : data.rows[r].u;
+        };
+        std::vector<double> a(count * count, 0.0), b(count, 0.0);
         double t[kSecularCount];
         for (size_t r = 0; r < residue.size(); ++r) {
-            Chebyshev(data.rows[r].u, t);
+            Chebyshev(variable(r), t);
             double current = 0.0;
-            for (int j = 0; j < kSecularCount; ++j) current += secular[j] * t[j];
+            for (int j = 0; j < count; ++j) current += secular[j] * t[j];
             residue[r] += current;
             if (!Fitted(r)) continue;
-            for (int i = 0; i < kSecularCount; ++i) {
+            for (int i = 0; i < count; ++i) {
                 b[i] += t[i] * residue[r];
-                for (int j = 0; j < kSecularCount; ++j) a[i * kSecularCount + j] += t[i] * t[j];
+                for (int j = 0; j < count; ++j) a[i * count + j] += t[i] * t[j];
             }
         }
         const std::vector<double> x = Solve(a, b);
         for (size_t r = 0; r < residue.size(); ++r) {
-            Chebyshev(data.rows[r].u, t);
-            for (int j = 0; j < kSecularCount; ++j) residue[r] -= x[j] * t[j];
+            Chebyshev(variable(r), t);
+            for (int j = 0; j < count; ++j) residue[r] -= x[j] * t[j];
         }
         std::copy(x.begin(), x.end(), secular);
     }
@@ -283,6 +306,31 @@ std::vector<Multiples> Candidates() {
                             if (canonical(m)) out.push_back(m);
                         }
                     }
+    // The near model: the planets' action on the Moon, one or two planets with one of the
+    // Moon's arguments M', 2 M', M' + M, M' - M, 2 F, 2 F - M', 2 F + M', 2 M, M' + 2 F ...
+    // (amplitudes of a few tenths of a second that the whole span does not resolve).
+    if (near) {
+        const int lunar[][3] = {{0, 1, 0}, {0, 2, 0}, {1, 1, 0}, {-1, 1, 0}, {0, 0, 2}, {0, -1, 2},
+                                {0, 1, 2}, {2, 0, 0}, {1, 0, 0}, {0, 3, 0}, {0, -2, 2}, {1, 2, 0},
+                                {-1, 2, 0}, {1, 0, 2}, {-1, 0, 2}};
+        for (int v = -5; v <= 5; ++v)
+            for (int e = -5; e <= 5; ++e)
+                for (int ma = -5; ma <= 5; ++ma)
+                    for (int j = -4; j <= 4; ++j)
+                        for (int sa = -3; sa <= 3; ++sa) {
+                            const int p[5] = {v, e, ma, j, sa};
+                            int nonzero = 0, sum = 0;
+                            for (int x : p) { nonzero += x != 0; sum += std::abs(x); }
+                            if (nonzero == 0 || nonzero > 2 || sum > 5) continue;
+                            for (const auto& l : lunar)
+                                for (int sign = -1; sign <= 1; sign += 2) {
+                                    Multiples m{};
+                                    for (int i = 0; i < 5; ++i) m[4 + i] = p[i];
+                                    m[0] = sign * l[0]; m[1] = sign * l[1]; m[2] = sign * l[2];
+                                    if (canonical(m)) out.push_back(m);
+                                }
+                        }
+    }
     // Long-period planetary terms with large multiples: Venus's action on the Moon
     // (18 V - 16 E - M', period 273 years), the Venus-Earth near-commensurability (8 V - 13 E,
     // 243 years), Mars-Earth (15 Ma - 8 E) and Jupiter-Saturn (5 Sa - 2 J, the great
@@ -324,6 +372,10 @@ std::vector<Multiples> Candidates() {
     std::vector<double> keptRates;
     for (const Multiples& m : out) {
         const double rate = std::fmod(std::fmod(Rate(m), 360.0) + 360.0, 360.0);
+        // The near model: no argument slower than a turn in 300 years (its secular series
+        // takes those), none within 2 degrees per lunation of half a turn (on the even
+        // lunations, the bulk of its rows, those look like slow ones).
+        if (near && (std::fmin(rate, 360.0 - rate) < 0.1 || std::fabs(rate - 180.0) < 2.0)) continue;
         bool alias = false;
         for (double r : keptRates) {
             const double d = std::fabs(rate - r);
@@ -378,6 +430,21 @@ std::string Report(const Rows& data, const std::vector<double>& residue, bool he
     return out + buf;
 }
 
+// For the near model: whether an argument's rate lies within the window's resolution of a
+// chosen term's rate plus a multiple of 45 degrees per lunation. Sampled at the even
+// lunations, such arguments differ only by a function of the lunation modulo 8, and the
+// held-out even lunations are those divisible by 8: together they would fit the other
+// classes' noise and say nothing of the held-out ones.
+bool AliasOfChosen(const Multiples& m, const std::vector<Term>& chosen) {
+    constexpr double resolution = 0.04;  // degrees per lunation
+    const double rate = Rate(m);
+    for (const Term& t : chosen) {
+        const double d = std::fmod(std::fabs(rate - Rate(t.multiple)), 45.0);
+        if (std::fmin(d, 45.0 - d) < resolution) return true;
+    }
+    return false;
+}
+
 // Chooses the terms of one phase kind on the rows not held out; returns them.
 struct Chosen {
     std::vector<Term> terms;
@@ -413,15 +480,18 @@ Chosen ChooseTerms(const Rows& data, const std::vector<Multiples>& candidates, i
             ranked.push_back({score, c});
         }
         const size_t take = std::min<size_t>(kTermsPerRound, kMaxTerms - fit.terms.size());
-        std::partial_sort(ranked.begin(), ranked.begin() + take, ranked.end(), std::greater<>());
+        std::sort(ranked.begin(), ranked.end(), std::greater<>());
         const double bestAmplitude = 2.0 * std::sqrt(ranked[0].first / n);
         if (bestAmplitude < kSmallestAmplitude) break;
-        for (size_t i = 0; i < take; ++i) {
+        for (size_t i = 0, taken = 0; i < ranked.size() && taken < take; ++i) {
             used[ranked[i].second] = true;
+            const Multiples& m = candidates[ranked[i].second];
+            if (near && AliasOfChosen(m, fit.terms)) continue;
             Term t;
-            t.multiple = candidates[ranked[i].second];
+            t.multiple = m;
             fit.FitTerm(t);
             fit.terms.push_back(t);
+            ++taken;
         }
         if (round % 3 == 2) fit.BackFit(1);
         double squares = 0.0;
@@ -465,16 +535,43 @@ Chosen ChooseTerms(const Rows& data, const std::vector<Multiples>& candidates, i
     return result;
 }
 
+// A float literal: 0.5f, 1e-05f, 0.0f (never "0f").
+std::string FloatText(float x) {
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.7g", x);
+    std::string text = buf;
+    if (text.find_first_of(".e") == std::string::npos) text += ".0";
+    return text + "f";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "--near") {
+        near = true;
+        kMaxTerms = kNearMaxTerms;
+        ++argv;
+        --argc;
+    }
     if (argc < 4) {
-        std::fprintf(stderr, "usage: %s phases-even.csv phases.csv PhaseCorrectionTerms.cpp\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--near] phases-even.csv phases.csv PhaseCorrectionTerms.cpp\n"
+                             "  (--near: PhaseCorrectionNearTerms.cpp)\n", argv[0]);
         return 2;
     }
     std::vector<Row> even[4], other[4];
     ReadTable(argv[1], even);
     ReadTable(argv[2], other);
+    if (near)
+        for (auto* table : {&even, &other})
+            for (int phase = 0; phase < 4; ++phase) {
+                std::vector<Row>& rows = (*table)[phase];
+                rows.erase(std::remove_if(rows.begin(), rows.end(), [](const Row& row) {
+                               return PhaseCalc::NearWeight(row.k) == 0.0 &&
+                                      std::fabs(row.k) > PhaseCalc::kNearLunations;
+                           }), rows.end());
+                for (Row& row : rows)
+                    row.residue -= PhaseCalc::CorrectionSeconds(PhaseCalc::kPhaseCorrection[phase], row.k);
+            }
     const std::vector<Multiples> candidates = Candidates();
     std::printf("%zu candidate arguments\n", candidates.size());
     std::fflush(stdout);
@@ -550,7 +647,9 @@ int main(int argc, char** argv) {
             for (const Row& row : other[phase]) {
                 const double y = YearOfLunation(row.k);
                 if (y < era.from || y >= era.to) continue;
-                const double err = row.residue - PhaseCalc::CorrectionSeconds(models[phase], row.k);
+                const double err = row.residue - (near ? PhaseCalc::NearWeight(row.k) *
+                                                            PhaseCalc::NearCorrectionSeconds(models[phase], row.k)
+                                                      : PhaseCalc::CorrectionSeconds(models[phase], row.k));
                 all.push_back(err);
                 if (((row.lunation % 4) + 4) % 4 == 3) e.push_back(err);
             }
@@ -563,6 +662,19 @@ int main(int argc, char** argv) {
     std::fputs(measured.c_str(), stdout);
 
     FILE* out = std::fopen(argv[3], "w");
+    if (near)
+        std::fprintf(out,
+            "// Generated by tools/fit_phase_correction.cpp --near: do not edit. Coefficients of the second\n"
+            "// correction of the chapter-49 phase times (PhaseCorrection.cpp), TT, seconds, fitted to what\n"
+            "// the first (PhaseCorrectionTerms.cpp) leaves of the phase times of a JPL DE431-based\n"
+            "// ephemeris in the years 900..3100: all phases of the even lunations not held out (three in\n"
+            "// four) and of the odd lunations 4n + 1 of 1900..2100.\n"
+            "// Measured with both models on lunations outside the fit: the odd lunations 4n + 3 of\n"
+            "// 1900..2100 below; for the held-out even lunations (every fourth) see\n"
+            "// tests/astro/ReferenceTablesTest.cpp.\n%s"
+            "#include \"astro/phasecalc/PhaseCalcDetail.h\"\n\nnamespace PhaseCalc {\n\nnamespace {\n\n",
+            measured.c_str());
+    else
     std::fprintf(out,
         "// Generated by tools/fit_phase_correction.cpp: do not edit. Coefficients of the correction of\n"
         "// the chapter-49 phase times (PhaseCorrection.cpp), TT, seconds, fitted to the phase times of\n"
@@ -572,20 +684,25 @@ int main(int argc, char** argv) {
         "// the held-out even lunations (every fourth) see tests/astro/ReferenceTablesTest.cpp.\n%s"
         "#include \"astro/phasecalc/PhaseCalcDetail.h\"\n\nnamespace PhaseCalc {\n\nnamespace {\n\n",
         measured.c_str());
-    const char* names[4] = {"kNewMoon", "kFirstQuarter", "kFullMoon", "kLastQuarter"};
+    const char* farNames[4] = {"kNewMoon", "kFirstQuarter", "kFullMoon", "kLastQuarter"};
+    const char* nearNames[4] = {"kNearNewMoon", "kNearFirstQuarter", "kNearFullMoon", "kNearLastQuarter"};
+    const char* const* names = near ? nearNames : farNames;
     for (int phase = 0; phase < 4; ++phase) {
         std::fprintf(out, "// angles (0 M, 1 M', 2 F, 3 Omega, 4 Venus, 5 Earth, 6 Mars, 7 Jupiter, 8 Saturn, 9 none;\n"
                           "// terms of one angle first, then two, three, four, each by size),\n"
                           "// multiples; power of u; s0, c0, s1, c1, s2, c2\n");
         std::fprintf(out, "constexpr CorrectionTerm %sTerms[] = {\n", names[phase]);
         for (const auto& c : stored[phase]) {
-            std::fprintf(out, "    {{%d, %d, %d, %d}, {%d, %d, %d, %d}, %d, %.7gf, %.7gf, %.7gf, %.7gf, %.7gf, %.7gf},\n", c.angle[0], c.angle[1],
+            std::fprintf(out, "    {{%d, %d, %d, %d}, {%d, %d, %d, %d}, %d, %s, %s, %s, %s, %s, %s},\n", c.angle[0], c.angle[1],
                          c.angle[2], c.angle[3], c.multiple[0], c.multiple[1], c.multiple[2],
-                         c.multiple[3], c.power, c.s0, c.c0, c.s1, c.c1, c.s2, c.c2);
+                         c.multiple[3], c.power, FloatText(c.s0).c_str(), FloatText(c.c0).c_str(),
+                         FloatText(c.s1).c_str(), FloatText(c.c1).c_str(), FloatText(c.s2).c_str(),
+                         FloatText(c.c2).c_str());
         }
         std::fprintf(out, "};\n\n");
     }
-    std::fprintf(out, "}  // namespace\n\nextern constexpr PhaseCorrectionModel kPhaseCorrection[4] = {\n");
+    std::fprintf(out, "}  // namespace\n\nextern constexpr PhaseCorrectionModel %s[4] = {\n",
+                 near ? "kNearPhaseCorrection" : "kPhaseCorrection");
     for (int phase = 0; phase < 4; ++phase) {
         std::fprintf(out, "    {{");
         for (int j = 0; j < kSecularCount; ++j) std::fprintf(out, "%s%.17g", j ? ", " : "", models[phase].secular[j]);

@@ -60,8 +60,8 @@ double AngleDifference(double a, double b) {
 // -3200..6000 (phases-heldout.csv, from the quarter of the even lunations held out of the fit).
 TEST(ReferenceTables, PhaseTimes) {
     struct Span { const char* name; double from, to, maxSeconds, medianSeconds; ErrorStats stats; };
-    Span spans[] = {{"1600..2100", 1600, 2100, 5.0, 1.0, {}},
-                    {"1000..3000", 1000, 3000, 5.0, 1.0, {}},
+    Span spans[] = {{"1600..2100", 1600, 2100, 3.0, 0.6, {}},
+                    {"1000..3000", 1000, 3000, 3.0, 0.6, {}},
                     {"-3200..6000", -3300, 6100, 10.0, 1.5, {}}};
     auto check = [&](const CsvTable& table, bool oddOnly) {
         for (size_t i = 0; i < table.size(); ++i) {

@@ -86,10 +86,27 @@ struct PhaseCorrectionModel {
 // The fitted models, indexed by phase 0..3 (PhaseCorrectionTerms.cpp).
 extern const PhaseCorrectionModel kPhaseCorrection[4];
 
+// A second model per phase kind, fitted to what the first leaves in the years 900..3100
+// (PhaseCorrectionNearTerms.cpp): it resolves terms too small or too irregular over nine
+// thousand years to be chosen there. It counts whole within kNearLunations of lunation 0 (the
+// years 1000..3000) and fades out smoothly over kNearRamp lunations beyond (NearWeight).
+extern const PhaseCorrectionModel kNearPhaseCorrection[4];
+constexpr double kNearLunations = 12370.0;
+constexpr double kNearRamp = 1240.0;
+double NearWeight(double k);
+// The near model's secular series: Chebyshev polynomials T0..T(kNearSecularCount - 1) of
+// this variable (k over the whole fitted span, -1..1), the rest of its coefficients zero.
+constexpr int kNearSecularCount = 8;
+double NearSecularVariable(double k);
+// A near model's correction in seconds at fractional lunation k, its weight not applied.
+double NearCorrectionSeconds(const PhaseCorrectionModel& model, double k);
+
 // The model's correction in seconds at fractional lunation k (any model, so that the fitting
 // tool evaluates exactly what the library does).
 double CorrectionSeconds(const PhaseCorrectionModel& model, double k);
 double CorrectionSeconds(const PhaseCorrectionModel& model, const PhaseArguments& args);
+// Both models of the phase kind of args.k, in seconds (PhaseCorrection in days).
+double CorrectionSeconds(const PhaseArguments& args);
 
 // Correction in days that brings MeeusPhaseTime to the ephemeris; the phase is the one of k
 // (k - floor(k) = phase / 4).
