@@ -29,33 +29,11 @@
 #include <string>
 #include <vector>
 
+#include "LinearSolve.h"
 #include "astro/phasecalc/PhaseCalcDetail.h"
 #include "astro/phasecalc/phasecalc.h"
 
 namespace {
-
-std::vector<double> Solve(std::vector<double> a, std::vector<double> b) {
-    const size_t n = b.size();
-    for (size_t c = 0; c < n; ++c) {
-        size_t pivot = c;
-        for (size_t r = c + 1; r < n; ++r)
-            if (std::fabs(a[r * n + c]) > std::fabs(a[pivot * n + c])) pivot = r;
-        for (size_t j = 0; j < n; ++j) std::swap(a[c * n + j], a[pivot * n + j]);
-        std::swap(b[c], b[pivot]);
-        for (size_t r = c + 1; r < n; ++r) {
-            const double f = a[r * n + c] / a[c * n + c];
-            for (size_t j = c; j < n; ++j) a[r * n + j] -= f * a[c * n + j];
-            b[r] -= f * b[c];
-        }
-    }
-    std::vector<double> x(n);
-    for (size_t i = n; i-- > 0;) {
-        double s = b[i];
-        for (size_t j = i + 1; j < n; ++j) s -= a[i * n + j] * x[j];
-        x[i] = s / a[i * n + i];
-    }
-    return x;
-}
 
 struct Sample {
     int lunation;
