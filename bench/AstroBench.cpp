@@ -18,6 +18,17 @@ void QuarterPhaseTime(benchmark::State& state) {
 }
 BENCHMARK(QuarterPhaseTime);
 
+// The same within 1000..3000, where a second correction series applies.
+void QuarterPhaseTimeNear(benchmark::State& state) {
+    EclipseData record{};
+    int32_t n = -12368;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(syzyg(n, 1, &record));
+        n = n < 12300 ? n + 97 : -12368;
+    }
+}
+BENCHMARK(QuarterPhaseTimeNear);
+
 void SyzygyWithEclipse(benchmark::State& state) {
     EclipseData record{};
     for (auto _ : state) {

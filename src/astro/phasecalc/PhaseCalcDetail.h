@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "astro/phasecalc/SinCos.h"
+
 namespace PhaseCalc {
 
 constexpr double kPi = 3.14159265358979323846;
@@ -21,7 +23,8 @@ struct Multiples {
     explicit Multiples(double x) {
         c[4] = 1.0;
         s[4] = 0.0;
-        const double c1 = std::cos(x), s1 = std::sin(x);
+        const SineCosine one = SinCos(x);
+        const double c1 = one.c, s1 = one.s;
         for (int j = 1; j <= 4; ++j) {
             c[4 + j] = c[3 + j] * c1 - s[3 + j] * s1;
             s[4 + j] = s[3 + j] * c1 + c[3 + j] * s1;

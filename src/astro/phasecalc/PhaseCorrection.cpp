@@ -72,29 +72,58 @@ void FillTables(const PhaseArguments& args, SeriesTables& tables) {
     tables.u = u;
     double angles[kFundamentalCount];
     FundamentalAngles(args, angles);
-    for (int i = 0; i <= kFundamentalCount; ++i) {
-        const double c = i < kFundamentalCount ? std::cos(angles[i]) : 1.0;
-        const double s = i < kFundamentalCount ? std::sin(angles[i]) : 0.0;
-        double* cr = tables.cosines[i] + kLargestMultiple;
-        double* sr = tables.sines[i] + kLargestMultiple;
-        cr[0] = 1.0;
-        sr[0] = 0.0;
-        const int largest = i < kFundamentalCount ? kLargestMultiples[i] : 0;
-        for (int j = 1; j <= largest; ++j) {
-            cr[j] = cr[j - 1] * c - sr[j - 1] * s;
-            sr[j] = sr[j - 1] * c + cr[j - 1] * s;
-            cr[-j] = cr[j];
-            sr[-j] = -sr[j];
-        }
+    // Row kFundamentalCount is the zero angle of the unused places.
+    tables.cosines[kFundamentalCount][kLargestMultiple] = 1.0;
+    tables.sines[kFundamentalCount][kLargestMultiple] = 0.0;
+    // e^(i j x) by rotation, the angles side by side so that their chains of products overlap.
+    SineCosine one[kFundamentalCount], now[kFundamentalCount];
+    for (int i = 0; i < kFundamentalCount; ++i) {
+        one[i] = SinCos(angles[i]);
+        now[i] = {0.0, 1.0};
+        tables.cosines[i][kLargestMultiple] = 1.0;
+        tables.sines[i][kLargestMultiple] = 0.0;
     }
+    for (int j = 1; j <= kLargestMultiple; ++j)
+        for (int i = 0; i < kFundamentalCount; ++i) {
+            if (j > kLargestMultiples[i]) continue;
+            const double c = now[i].c * one[i].c - now[i].s * one[i].s;
+            const double s = now[i].s * one[i].c + now[i].c * one[i].s;
+            now[i] = {s, c};
+            tables.cosines[i][kLargestMultiple + j] = tables.cosines[i][kLargestMultiple - j] = c;
+            tables.sines[i][kLargestMultiple + j] = s;
+            tables.sines[i][kLargestMultiple - j] = -s;
+        }
     tables.powers[0] = 1.0;
     for (int p = 1; p <= kLargestPower; ++p) tables.powers[p] = tables.powers[p - 1] * u;
+}
+
+// Adds one periodic term of that many places, its sine and cosine parts to two separate sums
+// (which keeps the additions of successive terms apart).
+template <int places>
+inline void AddTerm(const CorrectionTerm& term, const SeriesTables& tables, float u, double& sines,
+                    double& cosines) {
+    double re = tables.cosines[term.angle[0]][term.multiple[0] + kLargestMultiple];
+    double im = tables.sines[term.angle[0]][term.multiple[0] + kLargestMultiple];
+    for (int i = 1; i < places; ++i) {
+        const double c = tables.cosines[term.angle[i]][term.multiple[i] + kLargestMultiple];
+        const double s = tables.sines[term.angle[i]][term.multiple[i] + kLargestMultiple];
+        const double r = re * c - im * s;
+        im = im * c + re * s;
+        re = r;
+    }
+    // The amplitudes in single precision, as stored: their relative error of 1e-7 is far
+    // below a microsecond. Most terms have power 0.
+    if (term.power != 0) {
+        re *= tables.powers[term.power];
+        im *= tables.powers[term.power];
+    }
+    sines += static_cast<double>(term.s0 + u * (term.s1 + u * term.s2)) * im;
+    cosines += static_cast<double>(term.c0 + u * (term.c1 + u * term.c2)) * re;
 }
 
 // The secular series in the variable x and the periodic terms.
 double SeriesSeconds(const PhaseCorrectionModel& model, const SeriesTables& tables, double x,
                      int secularCount) {
-    const double u = tables.u;
     // Clenshaw's recurrence for the Chebyshev series of the secular part.
     double b1 = 0.0, b2 = 0.0;
     for (int j = secularCount - 1; j >= 1; --j) {
@@ -102,24 +131,19 @@ double SeriesSeconds(const PhaseCorrectionModel& model, const SeriesTables& tabl
         b2 = b1;
         b1 = b0;
     }
-    double seconds = x * b1 - b2 + model.secular[0];
-    for (int n = 0; n < model.termCount; ++n) {
-        const CorrectionTerm& term = model.terms[n];
-        double re = tables.cosines[term.angle[0]][term.multiple[0] + kLargestMultiple];
-        double im = tables.sines[term.angle[0]][term.multiple[0] + kLargestMultiple];
-        // Unused places come last; the terms are ordered by their number of angles, so this
-        // branch is predictable.
-        for (int i = 1; i < kTermAngles && term.angle[i] != kFundamentalCount; ++i) {
-            const double c = tables.cosines[term.angle[i]][term.multiple[i] + kLargestMultiple];
-            const double s = tables.sines[term.angle[i]][term.multiple[i] + kLargestMultiple];
-            const double r = re * c - im * s;
-            im = im * c + re * s;
-            re = r;
-        }
-        seconds += tables.powers[term.power] * ((term.s0 + u * (term.s1 + u * term.s2)) * im +
-                                                (term.c0 + u * (term.c1 + u * term.c2)) * re);
-    }
-    return seconds;
+    const double secular = x * b1 - b2 + model.secular[0];
+    // The terms come in groups of one, two, three and four angles (the fitting tool orders
+    // them so), each summed by a loop of a fixed number of angles. A term out of order is
+    // still summed exactly, its unused places being the zero angle.
+    const CorrectionTerm* term = model.terms;
+    const CorrectionTerm* const end = term + model.termCount;
+    const float u = static_cast<float>(tables.u);
+    double sines = 0.0, cosines = 0.0;
+    for (; term != end && term->angle[1] == kFundamentalCount; ++term) AddTerm<1>(*term, tables, u, sines, cosines);
+    for (; term != end && term->angle[2] == kFundamentalCount; ++term) AddTerm<2>(*term, tables, u, sines, cosines);
+    for (; term != end && term->angle[3] == kFundamentalCount; ++term) AddTerm<3>(*term, tables, u, sines, cosines);
+    for (; term != end; ++term) AddTerm<4>(*term, tables, u, sines, cosines);
+    return secular + sines + cosines;
 }
 
 int PhaseOf(double k) { return static_cast<int>(std::lround((k - std::floor(k)) * 4.0)) & 3; }

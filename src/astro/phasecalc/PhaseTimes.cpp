@@ -76,9 +76,8 @@ constexpr PlanetaryTerm kPlanetaryTerms[] = {
 // The sum of the terms, each sine taken as the imaginary part of a product of the angles'
 // e^(i j x): four sines and cosines instead of one sine per term.
 template <size_t N>
-double SumTerms(const PhaseTerm (&terms)[N], double e, double m, double mPrime, double f,
-                double omega) {
-    const Multiples pm(m), pmp(mPrime), pf(f), po(omega);
+double SumTerms(const PhaseTerm (&terms)[N], double e, const Multiples& pm, const Multiples& pmp,
+                const Multiples& pf, const Multiples& po) {
     // The book applies E to the terms in M and E^2 to those in 2M, not to the one in 3M.
     const double eFactor[4] = {1.0, e, e * e, 1.0};
     double sum = 0.0;
@@ -125,17 +124,20 @@ double MeeusPhaseTime(const PhaseArguments& args) {
     const double meanPhase = args.meanPhase;
     const double e = args.e, m = args.m, mPrime = args.mPrime, f = args.f, omega = args.omega;
 
+    const Multiples pm(m), pmp(mPrime), pf(f), po(omega);
     const double fraction = k - std::floor(k);  // 0, 0.25, 0.5 or 0.75
     double correction;
     if (fraction < 0.125) {
-        correction = SumTerms(kNewMoonTerms, e, m, mPrime, f, omega);
+        correction = SumTerms(kNewMoonTerms, e, pm, pmp, pf, po);
     } else if (fraction > 0.375 && fraction < 0.625) {
-        correction = SumTerms(kFullMoonTerms, e, m, mPrime, f, omega);
+        correction = SumTerms(kFullMoonTerms, e, pm, pmp, pf, po);
     } else {
-        correction = SumTerms(kQuarterTerms, e, m, mPrime, f, omega);
-        const double w = 0.00306 - 0.00038 * e * std::cos(m) + 0.00026 * std::cos(mPrime) -
-                         0.00002 * std::cos(mPrime - m) + 0.00002 * std::cos(mPrime + m) +
-                         0.00002 * std::cos(2.0 * f);
+        correction = SumTerms(kQuarterTerms, e, pm, pmp, pf, po);
+        // cos(M' -+ M) = cos M' cos M +- sin M' sin M.
+        const double cosM = pm.c[5], sinM = pm.s[5], cosMPrime = pmp.c[5], sinMPrime = pmp.s[5];
+        const double w = 0.00306 - 0.00038 * e * cosM + 0.00026 * cosMPrime -
+                         0.00002 * (cosMPrime * cosM + sinMPrime * sinM) +
+                         0.00002 * (cosMPrime * cosM - sinMPrime * sinM) + 0.00002 * pf.c[6];
         correction += fraction < 0.5 ? w : -w;
     }
 
@@ -144,7 +146,7 @@ double MeeusPhaseTime(const PhaseArguments& args) {
         const PlanetaryTerm& p = kPlanetaryTerms[i];
         double argument = p.constant + p.rate * k;
         if (i == 0) argument -= 0.009173 * t2;
-        planetary += p.coefficient * std::sin(ReduceDegrees(argument) * kDegree);
+        planetary += p.coefficient * SinCos(argument * kDegree).s;  // SinCos reduces it
     }
     return meanPhase + correction + planetary;
 }
