@@ -125,8 +125,9 @@ TEST(ReferenceTables, MarchEquinox) {
 }
 
 // Every eclipse of -1999..3000: found, of the right saros and (nearly always) type, at the
-// right time, with the right lunar phase durations. (The Moon's latitude correction was fitted
-// to these gammas, so this measures the geometry, not a held-out prediction of gamma.)
+// right time, with the right lunar phase durations. (The Moon's latitude correction and the
+// shadows' enlargement were fitted to this table, so this measures the geometry as fitted; the
+// fitting tool reports the latitude error on eclipses it left out, 0.28" rms.)
 TEST(ReferenceTables, Eclipses) {
     const CsvTable table("eclipses.csv");
     ASSERT_GT(table.size(), 23000u);
@@ -205,12 +206,12 @@ TEST(ReferenceTables, Eclipses) {
     EXPECT_EQ(spurious, 0);
     EXPECT_EQ(sarosMismatches, 0);
     EXPECT_LE(typeMismatches, 0.001 * compared);
-    EXPECT_LE(timing.Max(), 20.0 / 60.0);
-    EXPECT_LE(timing.Median(), 5.0 / 60.0);
+    EXPECT_LE(timing.Max(), 10.0 / 60.0);
+    EXPECT_LE(timing.Median(), 2.0 / 60.0);
     // The largest half-duration errors are those of phases lasting a few minutes, where the
-    // Moon grazes the shadow's edge and a thousandth of an Earth radius is a minute.
+    // Moon grazes the shadow's edge and a tenth of an arcsecond is a quarter of a minute.
     for (const ErrorStats* s : {&penumbral, &umbral, &total}) {
-        EXPECT_LE(s->Max(), 3.0);
-        EXPECT_LE(s->Median(), 0.2);
+        EXPECT_LE(s->Max(), 1.0);
+        EXPECT_LE(s->Median(), 0.05);
     }
 }

@@ -5,20 +5,21 @@
 // PhaseCorrection.cpp, good to a second or two), where the Moon's apparent longitude minus
 // the Sun's is exactly 0 or 180 degrees. Around it, the Moon's position relative to the Sun
 // (solar) or to the shadow's centre (lunar) is taken from J. Meeus, Astronomical Algorithms,
-// 2nd ed., chapter 47 (the Moon: longitude, latitude, distance) and chapter 25 (the Sun) at
-// the syzygy and one hour either side, and expressed as quadratics in the time: the
-// longitude difference anchored at zero at the syzygy (so the series' absolute error of some
-// 10" in longitude does not shift the times), the Moon's latitude with a correction fitted to
-// eclipse gammas (LatitudeCorrectionTerms.cpp, tools/fit_eclipse_latitude.cpp). From these:
+// 2nd ed., chapter 47 (the Moon: longitude, latitude, distance) and chapter 25 (the Sun, with
+// its latitude from the VSOP87 terms of Appendix III) at the syzygy and one hour either side,
+// and expressed as quadratics in the time: the longitude difference anchored at zero at the
+// syzygy (so the series' absolute error of some 10" in longitude does not shift the times),
+// the Moon's latitude over the Sun's or the shadow's, with a correction fitted to eclipse
+// gammas (LatitudeCorrectionTerms.cpp, tools/fit_eclipse_latitude.cpp). From these:
 // - greatest eclipse: the least distance of the shadow axis from the Earth's centre (solar)
 //   or of the Moon's centre from the shadow axis (lunar), found by Newton's method on the
 //   distance, the Moon's distance from the Earth included;
 // - solar: gamma, the radii l1, l2 of the penumbral and umbral cones on the fundamental plane
 //   (the canons' lunar radius 0.2722810 Earth radii for the umbra, 0.2725076 for the penumbra;
 //   the Sun's radius 959.63" at 1 AU), and the type from them;
-// - lunar: the shadows' angular radii at the Moon (the Earth's radius enlarged for the
-//   atmosphere as below), magnitudes, and the contacts by Newton's method on the distance,
-//   whose half differences are the half-durations.
+// - lunar: the shadows' angular radii at the Moon (enlarged for the atmosphere as below),
+//   magnitudes, and the contacts by Newton's method on the distance, whose half differences
+//   are the half-durations.
 // Accuracy against a JPL DE431-based ephemeris over -1999..3000 is measured by
 // tests/astro/ReferenceTablesTest.cpp and stated in phasecalc.h.
 #include <cmath>
@@ -38,9 +39,16 @@ constexpr double kMoonRadiusPenumbral = 0.2725076;   // Earth radii, the mean ra
 // The Earth's radius in the fundamental plane within which the shadow axis meets the
 // ellipsoid (J. Meeus, chapter 54: the polar flattening projected at a typical declination).
 constexpr double kCentralLimit = 0.9972;
-// Enlargement of the Earth's shadow by the atmosphere: the Earth's parallax multiplied by
-// this factor (A. Danjon's rule, 1/85 of the Earth's radius, rounded).
-constexpr double kShadowEnlargement = 1.01;
+// The Earth's shadow at the Moon, enlarged by the atmosphere: the radius of the umbra and of
+// the penumbra as the sum of the Moon's and the Sun's parallaxes with the Sun's radius taken
+// away or added, each multiplied by a factor, and the Moon's radius for the contacts. The
+// three numbers are fitted to the contact times and magnitudes of the eclipses -1999..3000
+// of a JPL DE431-based ephemeris (its lunar phases of every length, 21000 contacts): they
+// agree there to 0.08" (umbra) and 0.16" (penumbra). A. Danjon's rule (the Moon's parallax
+// alone enlarged by 1/85) leaves the shadows 0.3" to 0.7" too small, minutes of a short phase.
+constexpr double kUmbraFactor = 1.013929;
+constexpr double kPenumbraFactor = 1.007932;
+constexpr double kMoonRadiusShadow = 0.2725429;  // Earth radii
 constexpr double kHour = 1.0 / 24.0;
 
 // Saros series numbers follow the canons' numbering. Along a series the lunation grows by 223
@@ -106,10 +114,12 @@ RelativeMotion MotionAt(double jde, bool solar, double latitudeCorrection) {
         const MoonPosition moon = MoonAt(t);
         const SunPosition s = SunAt(t);
         if (i == 1) sun = s.distance;
+        // The Moon's latitude over the Sun's (solar) or the shadow's, at -beta of the Sun (lunar).
         const double beta = (moon.latitude + latitudeCorrection) * kDegree;
+        const double relative = beta + (solar ? -s.latitude : s.latitude) * kDegree;
         const double difference = Wrap((moon.longitude - s.longitude + (solar ? 0.0 : 180.0)) * kDegree);
         x[i] = difference * std::cos(beta);
-        y[i] = beta;
+        y[i] = relative;
         r[i] = moon.distance;
         if (i == 1) anchor = x[i];
     }
@@ -172,12 +182,12 @@ void LunarEclipse(const RelativeMotion& m, double tau, EclipseData& r) {
     const double sunParallax = std::asin(kEarthRadiusKm / sunKm);
     const double sunRadius = std::asin(kSunRadiusKm / sunKm);
     // Angular radii at the Moon's distance at tau: Moon, umbra, penumbra.
-    auto moonRadius = [&](double t) { return std::asin(kMoonRadiusPenumbral * kEarthRadiusKm / m.r(t)); };
+    auto moonRadius = [&](double t) { return std::asin(kMoonRadiusShadow * kEarthRadiusKm / m.r(t)); };
     auto umbra = [&](double t) {
-        return kShadowEnlargement * std::asin(kEarthRadiusKm / m.r(t)) + sunParallax - sunRadius;
+        return kUmbraFactor * (std::asin(kEarthRadiusKm / m.r(t)) + sunParallax - sunRadius);
     };
     auto penumbra = [&](double t) {
-        return kShadowEnlargement * std::asin(kEarthRadiusKm / m.r(t)) + sunParallax + sunRadius;
+        return kPenumbraFactor * (std::asin(kEarthRadiusKm / m.r(t)) + sunParallax + sunRadius);
     };
     const double theta = std::sqrt(m.AngleSquared(tau));
     const double s = moonRadius(tau);
@@ -217,16 +227,17 @@ void LatitudeBasis(double k, double* basis) {
     basis[i++] = tau * cf;
     basis[i++] = tau * tau * sf;
     basis[i++] = tau * tau * cf;
-    // F + j M' + l M (j = -3..3, l = -2..2, not both 0), then 3F + j M' (j = -1..1); the
-    // sines and cosines as products of e^(i F), e^(i j M'), e^(i l M).
-    double cm[5], sm[5], cp[7], sp[7];  // index l + 2, j + 3
-    cm[2] = cp[3] = 1.0;
-    sm[2] = sp[3] = 0.0;
-    for (int j = 1; j <= 3; ++j) {
-        cp[3 + j] = cp[2 + j] * std::cos(a.mPrime) - sp[2 + j] * std::sin(a.mPrime);
-        sp[3 + j] = sp[2 + j] * std::cos(a.mPrime) + cp[2 + j] * std::sin(a.mPrime);
-        cp[3 - j] = cp[3 + j];
-        sp[3 - j] = -sp[3 + j];
+    // F + j M' + l M (j = -4..4, l = -2..2, not both 0), then 3F + j M' (j = -1..1), then M
+    // and 2M (the same on either side of the node: a shift of the shadow axis with the
+    // season); the sines and cosines as products of e^(i F), e^(i j M'), e^(i l M).
+    double cm[5], sm[5], cp[9], sp[9];  // index l + 2, j + 4
+    cm[2] = cp[4] = 1.0;
+    sm[2] = sp[4] = 0.0;
+    for (int j = 1; j <= 4; ++j) {
+        cp[4 + j] = cp[3 + j] * std::cos(a.mPrime) - sp[3 + j] * std::sin(a.mPrime);
+        sp[4 + j] = sp[3 + j] * std::cos(a.mPrime) + cp[3 + j] * std::sin(a.mPrime);
+        cp[4 - j] = cp[4 + j];
+        sp[4 - j] = -sp[4 + j];
         if (j > 2) continue;
         cm[2 + j] = cm[1 + j] * std::cos(a.m) - sm[1 + j] * std::sin(a.m);
         sm[2 + j] = sm[1 + j] * std::cos(a.m) + cm[1 + j] * std::sin(a.m);
@@ -239,15 +250,23 @@ void LatitudeBasis(double k, double* basis) {
         basis[i++] = tau * s;
         basis[i++] = tau * c;
     };
-    for (int j = -3; j <= 3; ++j)
+    for (int j = -4; j <= 4; ++j)
         for (int l = -2; l <= 2; ++l) {
             if (j == 0 && l == 0) continue;
             // e^(i F) e^(i j M') e^(i l M)
-            const double c1 = cf * cp[3 + j] - sf * sp[3 + j], s1 = sf * cp[3 + j] + cf * sp[3 + j];
+            const double c1 = cf * cp[4 + j] - sf * sp[4 + j], s1 = sf * cp[4 + j] + cf * sp[4 + j];
             add(c1 * cm[2 + l] - s1 * sm[2 + l], s1 * cm[2 + l] + c1 * sm[2 + l]);
         }
     const double c3 = std::cos(3.0 * a.f), s3 = std::sin(3.0 * a.f);
-    for (int j = -1; j <= 1; ++j) add(c3 * cp[3 + j] - s3 * sp[3 + j], s3 * cp[3 + j] + c3 * sp[3 + j]);
+    for (int j = -1; j <= 1; ++j) add(c3 * cp[4 + j] - s3 * sp[4 + j], s3 * cp[4 + j] + c3 * sp[4 + j]);
+    for (int l = 1; l <= 2; ++l) add(cm[2 + l], sm[2 + l]);
+    // The action of Venus (chapter 47's argument A1, period 273 years), whose terms in the
+    // book's latitude leave a residue of that period changing with the time: A1 on either side
+    // of the node, cos F and sin F times sin A1 and cos A1.
+    const double a1 = ReduceDegrees(119.75 + 131.849 * a.t) * kDegree;
+    const double ca = std::cos(a1), sa = std::sin(a1);
+    add(cf * ca, cf * sa);
+    add(sf * ca, sf * sa);
 }
 
 double LatitudeCorrection(double k) {

@@ -119,9 +119,11 @@ double PhaseCorrection(const PhaseArguments& args);  // the same from ArgumentsA
 // Correction of the Moon's latitude near the syzygies (Eclipses.cpp), fitted to eclipse
 // gammas by tools/fit_eclipse_latitude.cpp. The terms, at fractional lunation k, with the
 // chapter-49 arguments and tau = k / 12368.5 (millennia from 2000) held within -4 .. 1: 1, tau;
-// sin F, cos F times 1, tau, tau^2; sin and cos times 1, tau of F + j M' + l M (j = -3..3,
-// l = -2..2, not both 0) and of 3F + j M' (j = -1..1).
-constexpr int kLatitudeCorrectionTerms = 2 + 6 + (34 + 3) * 4;
+// sin F, cos F times 1, tau, tau^2; sin and cos times 1, tau of F + j M' + l M (j = -4..4,
+// l = -2..2, not both 0), of 3F + j M' (j = -1..1), of M and 2M (the same on either side of
+// the node: a shift of the shadow axis with the season), and cos F and sin F times the sine
+// and cosine of chapter 47's Venus argument A1.
+constexpr int kLatitudeCorrectionTerms = 2 + 6 + (44 + 3 + 2 + 2) * 4;
 void LatitudeBasis(double k, double* basis);
 struct LatitudeCorrectionModel {
     double coefficients[kLatitudeCorrectionTerms];  // arcseconds
@@ -153,7 +155,8 @@ MoonPosition MoonAt(double jde);
 // The Sun's geometric longitude of the mean equinox of date in degrees and its distance in
 // astronomical units at a TT Julian date (Meeus chapter 25).
 struct SunPosition {
-    double longitude, distance;
+    double longitude, distance;  // degrees, AU
+    double latitude;             // degrees
 };
 SunPosition SunAt(double jde);
 

@@ -15,15 +15,16 @@
  *   median 0.5 s and largest 2.5 s over 1600..2100 and over 1000..3000, largest 4.8 s
  *   anywhere in -3200..6000.
  * - Eclipses: from the geometry around the corrected syzygy (Eclipses.cpp): the Moon of
- *   chapter 47 (with a latitude correction fitted to eclipse gammas) and the Sun of chapter 25
- *   one hour either side, the least distance of the shadow axis by Newton's method, the
- *   umbral and penumbral cones for the solar types (canon lunar radius 0.2722810), the Earth's
- *   shadow enlarged by Danjon's rule and Newton contacts for the lunar phases; saros series
- *   from the lunation number. Over -1999..3000 every eclipse of magnitude 0.02 or more is
- *   found and none is invented; saros always and type in 99.95% of cases agree (the rest are
+ *   chapter 47 (with a latitude correction fitted to eclipse gammas: 0.28" rms on eclipses
+ *   left out of the fit) and the Sun of chapter 25 (its latitude from VSOP87) one hour either
+ *   side, the least distance of the shadow axis by Newton's method, the umbral and penumbral
+ *   cones for the solar types (canon lunar radius 0.2722810), the Earth's shadow enlarged as
+ *   the ephemeris' contacts show and Newton contacts for the lunar phases; saros series from
+ *   the lunation number. Over -1999..3000 every eclipse of magnitude 0.02 or more is found
+ *   and none is invented; saros always and type in 99.96% of cases agree (the rest are
  *   borderline: grazing central/non-central eclipses and umbral magnitudes within 0.001 of 0
- *   or 1); greatest eclipse (least distance of the axis) within 5.4 s (median 0.8 s); lunar
- *   half-durations median 0.03 minutes, largest 2.3 minutes (phases of a few minutes, where
+ *   or 1); greatest eclipse (least distance of the axis) within 5.2 s (median 0.6 s); lunar
+ *   half-durations median 0.01 minutes, largest 0.9 minutes (phases of a few minutes, where
  *   the Moon grazes a shadow's edge).
  * - delta T: F. Espenak and J. Meeus (2006), the polynomial expressions of the Five Millennium
  *   Canon, with the long-term parabola -20 + 32 u^2 seconds outside -500..2150.
