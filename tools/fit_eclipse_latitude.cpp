@@ -10,9 +10,11 @@
 // and full moons separately, by the terms of PhaseCalc::LatitudeBasis: sines and cosines of
 // F + j M' + l M with amplitudes changing with the time, of M and 2M alone (a seasonal shift
 // of the shadow axis), and of the Venus argument A1 of chapter 47 on either side of the node,
-// which takes the largest part of what the book's series leaves (0.7" -> 0.3" rms). The time is
-// held within the table's span (-2000..3000), so the amplitudes are constant beyond it rather
-// than extrapolated. The tool prints the rms error on every fourth eclipse when the fit is
+// which takes the largest part of what the book's series leaves (0.7" -> 0.3" rms). For the
+// amplitudes of the periodic terms the time is held within the table's span (-2000..3000), so
+// they are constant beyond it rather than extrapolated; the quadratic drift of the argument of
+// latitude (sin F and cos F times the time and its square: the book's mean elements drifting
+// from the ephemeris', 8" of latitude by -2000) is continued to the ends of the accepted range. The tool prints the rms error on every fourth eclipse when the fit is
 // made without them (0.28" for the basis in force, in a run from zero coefficients), then
 // fits on all of them.
 //

@@ -215,7 +215,11 @@ void LunarEclipse(const RelativeMotion& m, double tau, EclipseData& r) {
 
 void LatitudeBasis(double k, double* basis) {
     const PhaseArguments a = ArgumentsAt(k);
+    // Millennia from 2000, held within the eclipse table's span for the amplitudes of the
+    // periodic terms, and within the accepted range (-3200..6000) for the drift of the
+    // argument of latitude: a difference of mean elements, which goes on beyond the table.
     const double tau = std::fmin(std::fmax(k / 12368.5, -4.0), 1.0);
+    const double drift = std::fmin(std::fmax(k / 12368.5, -5.21), 4.01);
     int i = 0;
     basis[i++] = 1.0;
     basis[i++] = tau;
@@ -223,10 +227,10 @@ void LatitudeBasis(double k, double* basis) {
     const double sf = std::sin(a.f), cf = std::cos(a.f);
     basis[i++] = sf;
     basis[i++] = cf;
-    basis[i++] = tau * sf;
-    basis[i++] = tau * cf;
-    basis[i++] = tau * tau * sf;
-    basis[i++] = tau * tau * cf;
+    basis[i++] = drift * sf;
+    basis[i++] = drift * cf;
+    basis[i++] = drift * drift * sf;
+    basis[i++] = drift * drift * cf;
     // F + j M' + l M (j = -4..4, l = -2..2, not both 0), then 3F + j M' (j = -1..1), then M
     // and 2M (the same on either side of the node: a shift of the shadow axis with the
     // season); the sines and cosines as products of e^(i F), e^(i j M'), e^(i l M).

@@ -119,7 +119,9 @@ double PhaseCorrection(const PhaseArguments& args);  // the same from ArgumentsA
 // Correction of the Moon's latitude near the syzygies (Eclipses.cpp), fitted to eclipse
 // gammas by tools/fit_eclipse_latitude.cpp. The terms, at fractional lunation k, with the
 // chapter-49 arguments and tau = k / 12368.5 (millennia from 2000) held within -4 .. 1: 1, tau;
-// sin F, cos F times 1, tau, tau^2; sin and cos times 1, tau of F + j M' + l M (j = -4..4,
+// sin F, cos F times 1, d, d^2 (d the same as tau but held only within the accepted range,
+// -5.21 .. 4.01: the drift of the node argument goes on); sin and cos times 1, tau of
+// F + j M' + l M (j = -4..4,
 // l = -2..2, not both 0), of 3F + j M' (j = -1..1), of M and 2M (the same on either side of
 // the node: a shift of the shadow axis with the season), and cos F and sin F times the sine
 // and cosine of chapter 47's Venus argument A1.
