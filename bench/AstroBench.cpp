@@ -8,26 +8,18 @@
 
 namespace {
 
-void QuarterPhaseTime(benchmark::State& state) {
+// The first quarters of lunations first..last, stepping by 97: over the whole range, and
+// within 1000..3000, where a second correction series applies.
+void QuarterPhaseTime(benchmark::State& state, int32_t first, int32_t last) {
     EclipseData record{};
-    int32_t n = -60000;
+    int32_t n = first;
     for (auto _ : state) {
         benchmark::DoNotOptimize(syzyg(n, 1, &record));
-        n = n < 49000 ? n + 97 : -60000;
+        n = n < last ? n + 97 : first;
     }
 }
-BENCHMARK(QuarterPhaseTime);
-
-// The same within 1000..3000, where a second correction series applies.
-void QuarterPhaseTimeNear(benchmark::State& state) {
-    EclipseData record{};
-    int32_t n = -12368;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(syzyg(n, 1, &record));
-        n = n < 12300 ? n + 97 : -12368;
-    }
-}
-BENCHMARK(QuarterPhaseTimeNear);
+BENCHMARK_CAPTURE(QuarterPhaseTime, WholeRange, -60000, 49000);
+BENCHMARK_CAPTURE(QuarterPhaseTime, Years1000To3000, -12368, 12300);
 
 void SyzygyWithEclipse(benchmark::State& state) {
     EclipseData record{};
