@@ -42,13 +42,13 @@ constexpr double kCentralLimit = 0.9972;
 // The Earth's shadow at the Moon, enlarged by the atmosphere: the radius of the umbra and of
 // the penumbra as the sum of the Moon's and the Sun's parallaxes with the Sun's radius taken
 // away or added, each multiplied by a factor, and the Moon's radius for the contacts. The
-// three numbers are fitted to the contact times and magnitudes of the eclipses -1999..3000
-// of a JPL DE431-based ephemeris (its lunar phases of every length, 21000 contacts): they
-// agree there to 0.08" (umbra) and 0.16" (penumbra). A. Danjon's rule (the Moon's parallax
+// three numbers are fitted by tools/fit_lunar_shadow.cpp to the contact times of the lunar
+// eclipses -1999..3000 of a JPL DE431-based ephemeris (phases of every length, 23000
+// contacts): they agree there to 0.08" (umbra) and 0.16" (penumbra) rms. A. Danjon's rule (the Moon's parallax
 // alone enlarged by 1/85) leaves the shadows 0.3" to 0.7" too small, minutes of a short phase.
-constexpr double kUmbraFactor = 1.013929;
-constexpr double kPenumbraFactor = 1.007932;
-constexpr double kMoonRadiusShadow = 0.2725429;  // Earth radii
+constexpr double kUmbraFactor = 1.013930;
+constexpr double kPenumbraFactor = 1.007933;
+constexpr double kMoonRadiusShadow = 0.2725432;  // Earth radii
 constexpr double kHour = 1.0 / 24.0;
 
 // Saros series numbers follow the canons' numbering. Along a series the lunation grows by 223

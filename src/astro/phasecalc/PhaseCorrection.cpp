@@ -135,6 +135,7 @@ double SeriesSeconds(const PhaseCorrectionModel& model, const SeriesTables& tabl
     // The terms come in groups of one, two, three and four angles (the fitting tool orders
     // them so), each summed by a loop of a fixed number of angles. A term out of order is
     // still summed exactly, its unused places being the zero angle.
+    static_assert(kTermAngles == 4, "one loop per number of places");
     const CorrectionTerm* term = model.terms;
     const CorrectionTerm* const end = term + model.termCount;
     const float u = static_cast<float>(tables.u);
