@@ -155,6 +155,22 @@ TEST_F(SyzygTest, EclipseRecordOfPhases) {
     // A phase outside 0..3 gives nothing, not garbage.
     EXPECT_EQ(syzyg(218, 4, &record), 0.0);
     EXPECT_EQ(record.type, 0);
+    // So does a lunation where the series mean nothing (their powers of the time reach days).
+    for (int32_t n : {INT32_MIN, -2000000000, -1000001, 1000001, INT32_MAX}) {
+        record.type = 7;
+        EXPECT_EQ(syzyg(n, 0, &record), 0.0) << n;
+        EXPECT_EQ(record.type, 0) << n;
+    }
+    // Up to that limit the phases still follow one another.
+    for (int32_t n : {-1000000, 999998}) {
+        double previous = -1e300;
+        for (int32_t m = n; m <= n + 2; ++m)
+            for (int k = 0; k < 4; ++k) {
+                const double t = syzyg(m, k, nullptr);
+                EXPECT_GT(t, previous) << m << " " << k;
+                previous = t;
+            }
+    }
 }
 
 TEST(SyzygTexts, EclipseTypeText) {

@@ -19,7 +19,8 @@ static_assert(offsetof(EclipseData, halfTotal) == 80);
 static_assert(sizeof(EclipseData) >= 88);
 
 extern "C" double syzyg(int32_t lunation, int32_t phase, EclipseData* record) {
-    if (phase < 0 || phase > 3) {
+    if (phase < 0 || phase > 3 || lunation < -PHASECALC_LARGEST_LUNATION ||
+        lunation > PHASECALC_LARGEST_LUNATION) {
         if (record) *record = EclipseData{lunation, phase, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
         return 0.0;
     }

@@ -66,11 +66,15 @@ typedef struct EclipseData {
 /* The value callers pass as the second argument of deltat. */
 #define PHASECALC_DELTAT_CODE 1915
 
+/* The lunations syzyg answers for: some 80,000 years either side of 2000 (beyond, the
+ * series' powers of the time reach days and their phases fall out of order). */
+#define PHASECALC_LARGEST_LUNATION 1000000
 /* TT Julian date of phase (0 new, 1 first quarter, 2 full, 3 last quarter) of lunation
  * (lunation 0 begins with the new moon of 2000-01-06). Phase times increase with lunation
  * and phase. When record is not null it is filled: for phases 0 and 2 with the eclipse at
- * that syzygy (type 0 if none), for the quarters with type 0. A phase outside 0..3 gives
- * 0.0 and a record of type 0. */
+ * that syzygy (type 0 if none), for the quarters with type 0. A phase outside 0..3, or a
+ * lunation beyond -PHASECALC_LARGEST_LUNATION..PHASECALC_LARGEST_LUNATION, gives 0.0 and a
+ * record of type 0. */
 double syzyg(int32_t lunation, int32_t phase, EclipseData* record);
 
 /* delta T (TT - UT) in minutes for the Gregorian year floor(year), evaluated at its middle.
