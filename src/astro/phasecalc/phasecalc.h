@@ -12,7 +12,7 @@
  *   Chebyshev series for the secular drift (the book's series alone is 22 s off near 2000 and
  *   drifts by 6.5 minutes at -3200), and over 1000..3000 (fading out by 900 and 3100) a
  *   second series fitted to what the first leaves there. Error on lunations outside the fit:
- *   median 0.5 s and largest 2.5 s over 1600..2100 and over 1000..3000, largest 4.8 s
+ *   median 0.5 s and largest 2.5 s over 1600..2100 and over 1000..3000, largest 4.7 s
  *   anywhere in -3200..6000.
  * - Eclipses: from the geometry around the corrected syzygy (Eclipses.cpp): the Moon of
  *   chapter 47 (with a latitude correction fitted to eclipse gammas: 0.28" rms on eclipses
