@@ -29,12 +29,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "CsvRows.h"
 #include "LinearSolve.h"
 #include "astro/phasecalc/PhaseCalcDetail.h"
 #include "astro/phasecalc/phasecalc.h"
@@ -54,28 +53,20 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s eclipses.csv LatitudeCorrectionTerms.cpp\n", argv[0]);
         return 2;
     }
-    std::ifstream in(argv[1]);
-    std::string line;
-    std::getline(in, line);
-    std::map<std::string, int> column;
-    {
-        std::istringstream header(line);
-        std::string field;
-        for (int i = 0; std::getline(header, field, ','); ++i) column[field] = i;
+    CsvRows table(argv[1]);
+    if (!table.Open()) {
+        std::fprintf(stderr, "cannot read %s\n", argv[1]);
+        return 2;
     }
     std::vector<Sample> samples;
-    while (std::getline(in, line)) {
-        std::vector<std::string> f;
-        std::istringstream fields(line);
-        std::string field;
-        while (std::getline(fields, field, ',')) f.push_back(field);
-        const int lunation = std::atoi(f[column["lunation"]].c_str());
-        const int phase = std::atoi(f[column["phase"]].c_str());
+    while (table.Next()) {
+        const int lunation = table.Integer("lunation");
+        const int phase = table.Integer("phase");
         EclipseData r{};
         syzyg(lunation, phase, &r);
         if (r.type == 0) continue;
         const double parallax = std::asin(6378.137 / PhaseCalc::MoonAt(r.greatest).distance);
-        const double error = -(r.gamma - std::atof(f[column["gamma"]].c_str())) * parallax;
+        const double error = -(r.gamma - table.Number("gamma")) * parallax;
         samples.push_back({lunation, phase == 0, error / PhaseCalc::kDegree * 3600.0});
     }
     double coefficients[2][PhaseCalc::kLatitudeCorrectionTerms];

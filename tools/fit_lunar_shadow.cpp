@@ -18,12 +18,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <map>
-#include <sstream>
-#include <string>
 #include <vector>
 
+#include "CsvRows.h"
 #include "LinearSolve.h"
 #include "astro/phasecalc/PhaseCalcDetail.h"
 
@@ -55,35 +52,21 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s eclipses.csv\n", argv[0]);
         return 2;
     }
-    std::ifstream in(argv[1]);
-    std::string line;
-    // The table may have Windows line ends.
-    auto readLine = [&](std::string& text) {
-        if (!std::getline(in, text)) return false;
-        if (!text.empty() && text.back() == '\r') text.pop_back();
-        return true;
-    };
-    readLine(line);
-    std::map<std::string, int> column;
-    {
-        std::istringstream header(line);
-        std::string field;
-        for (int i = 0; std::getline(header, field, ','); ++i) column[field] = i;
+    CsvRows table(argv[1]);
+    if (!table.Open()) {
+        std::fprintf(stderr, "cannot read %s\n", argv[1]);
+        return 2;
     }
     std::vector<Contact> contacts;
-    while (readLine(line)) {
-        std::vector<std::string> f;
-        std::istringstream fields(line);
-        std::string field;
-        while (std::getline(fields, field, ',')) f.push_back(field);
-        if (std::atoi(f[column["phase"]].c_str()) != 2) continue;
-        const double t = std::atof(f[column["jd_tt_min_axis"]].c_str());
+    while (table.Next()) {
+        if (table.Integer("phase") != 2) continue;
+        const double t = table.Number("jd_tt_min_axis");
         const double r = PhaseCalc::MoonAt(t).distance;
         const double sunKm = PhaseCalc::SunAt(t).distance * kAstronomicalUnitKm;
         const double moonParallax = std::asin(kEarthRadiusKm / r) / kArcsecond;
         const double sunParallax = std::asin(kEarthRadiusKm / sunKm) / kArcsecond;
         const double sunRadius = 959.63 * kAstronomicalUnitKm / sunKm;
-        const double gamma = std::fabs(std::atof(f[column["gamma"]].c_str()));
+        const double gamma = std::fabs(table.Number("gamma"));
         const double d = std::asin(gamma * kEarthRadiusKm / r) / kArcsecond;
         double x0, y0, x1, y1;
         Relative(t - 1.0 / 48.0, x0, y0);
@@ -91,7 +74,7 @@ int main(int argc, char** argv) {
         const double speed = std::hypot(x1 - x0, y1 - y0) / 60.0;  // arcseconds per minute
         const char* halves[3] = {"half_penumbral_min", "half_umbral_min", "half_total_min"};
         for (int kind = 0; kind < 3; ++kind) {
-            const double h = std::atof(f[column[halves[kind]]].c_str());
+            const double h = table.Number(halves[kind]);
             if (h <= 0.0) continue;
             Contact c{};
             c.kind = kind;
