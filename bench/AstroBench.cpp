@@ -40,7 +40,6 @@ void FullMoonWithLunarEclipse(benchmark::State& state) {
 BENCHMARK(FullMoonWithLunarEclipse);
 
 void LunationAtMoment(benchmark::State& state) {
-    Syzyg::InitLunations();
     double x = 600000.0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(Syzyg::LunationAt(x));
@@ -50,7 +49,6 @@ void LunationAtMoment(benchmark::State& state) {
 BENCHMARK(LunationAtMoment);
 
 void LatestPhase(benchmark::State& state) {
-    Syzyg::InitLunations();
     const double x = 2460409.0;
     const int32_t n = Syzyg::LunationAt(x);
     bool exact = false;
@@ -59,7 +57,6 @@ void LatestPhase(benchmark::State& state) {
 BENCHMARK(LatestPhase);
 
 void EveryEclipseOfTheRange(benchmark::State& state) {
-    Syzyg::InitLunations();
     size_t count = 0;
     for (auto _ : state) {
         const auto rows = Listings::ListEclipses(Listings::kEarliestAjd, Listings::kLatestAjd, {});

@@ -3,21 +3,11 @@
 #include <benchmark/benchmark.h>
 
 #include "core/DateDisplay.h"
-#include "core/ModuleStartup.h"
 #include "moondata/MoonData.h"
 
 namespace {
-void InitOnce() {
-    static const bool done = [] {
-        InitialiseModules();
-        return true;
-    }();
-    (void)done;
-}
-
 // Moments a day and a quarter apart, so that every calendar and the Moon see new days.
 void BM_AllNineDates(benchmark::State& state) {
-    InitOnce();
     double ajd = 2451545.0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(ComputeAllDates(ajd, TimeFrame{false, 60}, NumberFormat{}));
@@ -27,7 +17,6 @@ void BM_AllNineDates(benchmark::State& state) {
 BENCHMARK(BM_AllNineDates);
 
 void BM_FullDisplayWithMoon(benchmark::State& state) {
-    InitOnce();
     double ajd = 2451545.0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(ComputeAllDates(ajd, TimeFrame{false, 60}, NumberFormat{}));
@@ -39,7 +28,6 @@ BENCHMARK(BM_FullDisplayWithMoon);
 
 // Far from the present the Moon's state comes from phase times instead of positions.
 void BM_FullDisplayWithMoonIn3000BC(benchmark::State& state) {
-    InitOnce();
     double ajd = 625000.0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(ComputeAllDates(ajd, TimeFrame{true, 0}, NumberFormat{}));

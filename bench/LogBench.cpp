@@ -7,7 +7,6 @@
 
 #include "core/DateDisplay.h"
 #include "core/LogEntry.h"
-#include "core/ModuleStartup.h"
 #include "log/frmLog.h"
 
 namespace {
@@ -35,7 +34,6 @@ BENCHMARK(BM_LogTenThousandResults)->Unit(benchmark::kMillisecond)->Iterations(3
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    InitialiseModules();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -2,17 +2,12 @@
 // lunar calendar; the lunar week calendar also finds its year starts.
 #include <benchmark/benchmark.h>
 
+#include "calendars/registry/CalendarRegistry.h"
 #include "core/lunation/LunationPage.h"
-#include "core/ModuleStartup.h"
 
 namespace {
 
 void BM_LunationPageModel(benchmark::State& state) {
-    static const bool init = [] {
-        InitialiseModules();
-        return true;
-    }();
-    (void)init;
     const int calendar = static_cast<int>(state.range(0));
     int32_t lunation = 0;
     for (auto _ : state) {
@@ -21,7 +16,7 @@ void BM_LunationPageModel(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LunationPageModel)
-    ->Arg(LunationPage::kArc)->Arg(LunationPage::kVo)->Arg(LunationPage::kLlt)->Arg(LunationPage::kDvg)
-    ->Arg(LunationPage::kQlw)->Unit(benchmark::kMicrosecond);
+    ->Arg(CalendarTable::ARC)->Arg(CalendarTable::VO)->Arg(CalendarTable::LLT)->Arg(CalendarTable::DVG)
+    ->Arg(CalendarTable::QLW)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

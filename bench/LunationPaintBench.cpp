@@ -6,9 +6,9 @@
 #include <QImage>
 #include <QPainter>
 
+#include "calendars/registry/CalendarRegistry.h"
 #include "core/lunation/LunationPage.h"
 #include "lunation_calendar/LunationPainter.h"
-#include "core/ModuleStartup.h"
 
 namespace {
 
@@ -29,14 +29,13 @@ void BM_LunationPageModelAndPainting(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LunationPageModelAndPainting)
-    ->Arg(LunationPage::kArc)->Arg(LunationPage::kLlt)->Arg(LunationPage::kQlw)->Unit(benchmark::kMillisecond);
+    ->Arg(CalendarTable::ARC)->Arg(CalendarTable::LLT)->Arg(CalendarTable::QLW)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    InitialiseModules();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

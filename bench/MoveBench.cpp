@@ -3,18 +3,12 @@
 #include <benchmark/benchmark.h>
 
 #include "core/DateDisplay.h"
-#include "core/ModuleStartup.h"
 #include "core/MoveOnce.h"
 #include "moondata/MoonData.h"
 
 namespace {
 
 void BM_MoveStepWithDisplay(benchmark::State& state) {
-    static const bool initialised = [] {
-        InitialiseModules();
-        return true;
-    }();
-    (void)initialised;
     const int step = static_cast<int>(state.range(0));
     const TimeFrame frame{false, 60};
     double ajd = 2451545.3;

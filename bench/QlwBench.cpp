@@ -17,11 +17,7 @@ constexpr int32_t kLastDay = 3912515;
 constexpr int32_t kStride = 1237;
 
 void Init() {
-    DatePr2::InitDateNames();
-    Syzyg::InitLunations();
-    SolEq::InitSolEq();
-    QLWC::InitQlwNames();
-}
+    DatePr2::}
 
 void JdnToQlwDate(benchmark::State& state) {
     Init();

@@ -9,20 +9,11 @@
 #include <random>
 #include <vector>
 
-#include "core/ModuleStartup.h"
 #include "core/search/Coincidence.h"
 #include "core/search/SearchEngine.h"
 #include "support/AcceptedRange.h"
 
 namespace {
-
-void Initialise() {
-    static const bool init = [] {
-        InitialiseModules();
-        return true;
-    }();
-    (void)init;
-}
 
 std::vector<double> RandomMoments() {
     std::mt19937_64 random(14);
@@ -54,7 +45,6 @@ void Report(benchmark::State& state, std::vector<double> times) {
 
 // Arguments: target index, and 1 for next or 0 for previous.
 void BM_SearchFromRandomMoments(benchmark::State& state) {
-    Initialise();
     const std::vector<double> moments = RandomMoments();
     std::vector<double> times;
     for (auto _ : state) {
@@ -87,7 +77,6 @@ std::vector<int32_t> AllCoincidences() {
 // The searches that walk furthest: across the longest gap in both directions, and from the
 // last coincidence to the range end and from the first to the range start.
 void BM_CoincidenceWorstCases(benchmark::State& state) {
-    Initialise();
     const std::vector<int32_t> days = AllCoincidences();
     size_t widest = 1;
     for (size_t i = 1; i < days.size(); ++i)

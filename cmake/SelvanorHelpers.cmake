@@ -1,11 +1,34 @@
-# selvanor_core_library(NAME SOURCES ... DEPS ...)
-# A static library of plain C++ (no Qt); its headers are found from the src/ folder.
-function(selvanor_core_library name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
-  add_library(${name} STATIC ${ARG_SOURCES})
-  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
-  if(ARG_DEPS)
+# selvanor_library(NAME [FOLDER dir] [SOURCES ...] [HEADERS ...] [DEPS ...])
+# A static library of one folder of src/ (the current one unless FOLDER names another, relative
+# to src/). Its headers -- those of the folder, or HEADERS (paths relative to src/) -- are seen
+# by the library itself and by the libraries that link it, and by no other: each library gets a
+# folder of its own in the build tree that holds links to its own headers alone, at their
+# src-relative paths ("core/TimeFrame.h"). So a library sees exactly the headers of the
+# libraries it declares in DEPS (and of theirs), and an include against the layering does not
+# compile. Without SOURCES it is a header-only library.
+function(selvanor_library name)
+  cmake_parse_arguments(ARG "" "FOLDER" "SOURCES;HEADERS;DEPS" ${ARGN})
+  if(NOT ARG_FOLDER)
+    file(RELATIVE_PATH ARG_FOLDER ${CMAKE_SOURCE_DIR}/src ${CMAKE_CURRENT_SOURCE_DIR})
+  endif()
+  if(NOT ARG_HEADERS)
+    file(GLOB ARG_HEADERS CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/src/${ARG_FOLDER}/*.h)
+  endif()
+  set(view ${CMAKE_BINARY_DIR}/include_views/${name})
+  file(REMOVE_RECURSE ${view})
+  foreach(header IN LISTS ARG_HEADERS)
+    get_filename_component(folder ${view}/${header} DIRECTORY)
+    file(MAKE_DIRECTORY ${folder})
+    file(CREATE_LINK ${CMAKE_SOURCE_DIR}/src/${header} ${view}/${header} SYMBOLIC)
+  endforeach()
+  if(ARG_SOURCES)
+    add_library(${name} STATIC ${ARG_SOURCES})
+    target_include_directories(${name} PUBLIC ${view})
     target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${view})
+    target_link_libraries(${name} INTERFACE ${ARG_DEPS})
   endif()
 endfunction()
 

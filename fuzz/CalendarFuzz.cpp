@@ -12,8 +12,7 @@
 #include "calendars/llt/LltCal.h"
 #include "calendars/qlw/QLWC.h"
 #include "calendars/vo/VoCal.h"
-#include "core/CalendarRegistry.h"
-#include "core/ModuleStartup.h"
+#include "calendars/registry/CalendarRegistry.h"
 #include "dates/DatePr2.h"
 #include "support/AcceptedRange.h"
 
@@ -124,10 +123,7 @@ void CheckQlw(const std::string& text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::vector<const CalendarDescriptor*> calendars = [] {
-        InitialiseModules();
-        return DateCalendars();
-    }();
+    static const std::vector<const CalendarDescriptor*> calendars = DateCalendars();
     if (size == 0 || calendars.empty()) return 0;
     // The first byte picks the calendar; the rest is the date text.
     const CalendarDescriptor& calendar = *calendars[data[0] % calendars.size()];

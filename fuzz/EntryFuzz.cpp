@@ -8,14 +8,8 @@
 #include "core/ComputeMoment.h"
 #include "core/DateDisplay.h"
 #include "core/EntryParser.h"
-#include "core/ModuleStartup.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const bool initialised = [] {
-        InitialiseModules();
-        return true;
-    }();
-    (void)initialised;
     if (size == 0) return 0;
     // The first byte chooses the circumstances of the entry; the rest is the text.
     const uint8_t mode = data[0];

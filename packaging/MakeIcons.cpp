@@ -6,6 +6,8 @@
 #include <QImage>
 #include <cstdio>
 
+#include "support/Colours.h"
+
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     if (argc < 4) {
@@ -18,7 +20,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     moon = moon.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = qRgb(200, 0, 0);  // the pictures' key colour
+    const QRgb key = Colours::PictureKey.Value();
     for (int y = 0; y < moon.height(); ++y)
         for (int x = 0; x < moon.width(); ++x)
             if ((moon.pixel(x, y) & 0xFFFFFFu) == (key & 0xFFFFFFu)) moon.setPixel(x, y, qRgba(0, 0, 0, 0));

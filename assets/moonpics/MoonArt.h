@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "support/Colours.h"
+
 namespace MoonArt {
 
 // Pixels as 0xRRGGBB, row 0 at the top.
@@ -11,11 +13,11 @@ struct Image {
     std::vector<uint32_t> rgb;
 };
 
-// The background of the Moon display's bitmaps, which the display recolours: RGB(200, 0, 0).
-constexpr uint32_t KeyColour = 0xC80000;
+// The background of the Moon display's bitmaps, which the display recolours.
+constexpr uint32_t KeyColour = Colours::PictureKey.Value();
 // The main window's background, used around the day pictures and for the unlit half of the
 // quarter bitmaps (the display paints the shadow of its drawn phases in this colour too).
-constexpr uint32_t Navy = 0x000080;
+constexpr uint32_t Navy = Colours::Navy.Value();
 
 // Geometry of the Moon display's 90 x 90 picture box: last column and row 89, centre
 // (89 div 2, 89 div 2 + 1) and radius 89 div 2, exactly as the display tests its pixels.

@@ -42,8 +42,6 @@ constexpr double kTable27B[4][5] = {
 
 }  // namespace
 
-void InitSolEq() {}
-
 double SeasonStartTdt(int event, int32_t year) {
     const int row = (event >= 0 && event <= 2) ? event : 3;
     const bool early = year < 1000;

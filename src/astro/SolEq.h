@@ -7,9 +7,6 @@ namespace SolEq {
 
 constexpr double TwoPi = 6.28318530717959;
 
-// The start-up step of the equinox module; its tables are constant, so it has nothing to do.
-void InitSolEq();
-
 // TT Julian date of event (0 March equinox, 1 June solstice, 2 September equinox, any other
 // value December solstice) of the Gregorian year.
 double SeasonStartTdt(int event, int32_t year);

@@ -29,8 +29,6 @@ double LunationZeroNewMoon() {
     return newMoon;
 }
 
-void InitLunations() { LunationZeroNewMoon(); }
-
 double DeltaTForYear(int32_t year) { return deltat(static_cast<double>(year), PHASECALC_DELTAT_CODE); }
 
 double DeltaTAt(double x) {

@@ -12,10 +12,6 @@ constexpr double MeanSynodicMonth = 29.5305888531;
 // GMT Julian date of the new moon that begins lunation 0 (2000-01-06), as PhaseTime gives it.
 double LunationZeroNewMoon();
 
-// The start-up step of the lunation module: computes LunationZeroNewMoon ahead of first use.
-// Nothing depends on it having run.
-void InitLunations();
-
 // delta T in minutes for a whole Common Era year.
 double DeltaTForYear(int32_t year);
 // delta T in minutes for the Common Era year of the day number nearest to x (halves to even);

@@ -10,12 +10,81 @@
 #include "cli/SearchCommand.h"
 #include "dates/ClockService.h"
 #include "dates/DatePr2.h"
-#include "core/ModuleStartup.h"
+#include "calendars/registry/CalendarRegistry.h"
+#include "cli/LogOutput.h"
+#include "core/MoveOnce.h"
+#include "core/lunation/LunationPage.h"
 
 namespace Cli {
 
+namespace {
+
+// The help's lists, built from the calendar registry and the step list.
+std::string Joined(const std::vector<std::string>& items, const std::string& separator, const std::string& last) {
+    std::string text;
+    for (size_t i = 0; i < items.size(); ++i) text += (i == 0 ? "" : i + 1 == items.size() ? last : separator) + items[i];
+    return text;
+}
+
+// The text wrapped to lines of at most width characters, continuation lines after indent; the
+// first line continues a line that already holds `column` characters.
+std::string Wrapped(const std::string& text, size_t column, size_t width, const std::string& indent) {
+    std::string out;
+    bool lineHasWord = false;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find(' ', start);
+        if (end == std::string::npos) end = text.size();
+        const std::string word = text.substr(start, end - start);
+        if (lineHasWord && column + 1 + word.size() > width) {
+            out += "\n" + indent;
+            column = indent.size();
+            lineHasWord = false;
+        }
+        if (lineHasWord) {
+            out += ' ';
+            ++column;
+        }
+        out += word;
+        column += word.size();
+        lineHasWord = true;
+        start = end + 1;
+    }
+    return out;
+}
+
+std::string Filled(std::string text) {
+    std::vector<std::string> steps, examples, pageCodes, dayStarts, optIn;
+    for (const MoveSteps::StepRule& step : MoveSteps::Steps()) steps.push_back("\"" + step.text + "\"");
+    for (const CalendarDescriptor* calendar : CalendarRegistry::Calendars()) {
+        examples.push_back(std::string(calendar->entryExample));
+        if (calendar->dayStart != 0.0)
+            dayStarts.push_back("a " + std::string(calendar->code) + " day begins at " +
+                                DatePr2::FormatTimeOfDay(calendar->dayStart));
+        if (calendar->logIncludeOptIn) optIn.push_back(std::string(calendar->code));
+    }
+    const std::vector<std::pair<std::string, std::string>> fills = {
+        {"{INCLUDE_CODES}", IncludeCodes()},
+        {"{OPT_IN_CODES}", Joined(optIn, ", ", " and ")},
+        {"{PAGE_CALENDARS}", LunationPage::PageCalendarCodes("|")},
+        {"{DAY_STARTS}", Joined(dayStarts, "; ", "; ")},
+        {"{STEPS}", Joined(steps, ", ", ", ")},
+        {"{ENTRY_EXAMPLES}", Joined(examples, ", ", " or ")},
+    };
+    for (const auto& [mark, fill] : fills) {
+        const size_t at = text.find(mark);
+        if (at == std::string::npos) continue;
+        const size_t lineStart = text.rfind('\n', at) + 1;
+        const size_t indentEnd = text.find_first_not_of(' ', lineStart);
+        text.replace(at, mark.size(), Wrapped(fill, at - lineStart, 88, std::string(indentEnd - lineStart, ' ')));
+    }
+    return text;
+}
+
+}  // namespace
+
 std::string HelpText() {
-    return R"help(selvanor-cli: dates in nine notations, and the Moon, from the command line.
+    return Filled(R"help(selvanor-cli: dates in nine notations, and the Moon, from the command line.
 
 Usage:
   selvanor-cli convert [--greenwich] [--zone +-HH:MM] [--entry-calendar CODE]
@@ -30,9 +99,9 @@ Usage:
       error, prefixed with the entry, and the exit status is 2; the others still convert.
       --log prints the window's log entry of each result instead (operation, history
       text, calendar items, Moon line, empty line); --log-format 0 writes CE=date, 1
-      writes "date CE,"; --include takes a comma list of CE, JC, ARC, VO, LLT, DVG, QLW,
-      CJD, AJD, PHASE, LUNATION (default all but QLW; "" none; an unknown code gives
-      status 2). A result that repeats the previous one makes no entry.
+      writes "date CE,"; --include takes a comma list of {INCLUDE_CODES}
+      (default all but {OPT_IN_CODES}; "" none; an unknown code gives status 2). A result
+      that repeats the previous one makes no entry.
       Example: selvanor-cli convert "2003-12-31 ce 15:55"
                selvanor-cli convert --zone +05:30 --json -- "-44-03-15 JC" "4696-11-25 ARC"
                printf '2000-01-01 CE\n1-94-08-25 DVG\n' | selvanor-cli convert -
@@ -54,14 +123,14 @@ Usage:
       Example: selvanor-cli eclipses --from "-3200-01-01 CE" --to "6000-01-01 CE" --csv
                selvanor-cli eclipses --from "2000-01-01 CE" --to "2030-01-01 CE" --kind "Total solar eclipse"
 
-  selvanor-cli lunation --calendar ARC|VO|DVG|LLT|QLW (--from ENTRY | --number N) [--count K]
+  selvanor-cli lunation --calendar {PAGE_CALENDARS} (--from ENTRY | --number N) [--count K]
                         [--greenwich] [--zone +-HH:MM] [--json] [--png FILE]
       Prints the lunation page of the window "Display lunation with": the lunation that
       holds the moment ENTRY (or lunation N; lunation 0 begins with the new moon of
       2000-01-06), and with --count the K - 1 pages after it. Each page gives its title,
       its Common Era months, then one line per day: day of the lunation, Common Era date,
       date in the chosen calendar, and "today" on today's line. Days run from the day of
-      the new moon in the chosen time frame (a QLW day begins at 06:00). --json prints an
+      the new moon in the chosen time frame ({DAY_STARTS}). --json prints an
       array of pages {"lunation", "calendar", "title", "year_month", "days": [{"day",
       "day_number", "ce_line", "calendar_line", "weekend", "today"}]}. --png draws the first
       page into a PNG file as the window draws it. Lunations run from -64316 to 49472;
@@ -83,10 +152,7 @@ Usage:
       Makes N steps (default 1) of the window's Move from the moment ENTRY and prints the
       start and each moment reached, one line each, as the window's history lists it: the
       entry calendar's date, the time and the time frame. STEP is one of the window's step
-      list: "1 minute", "1 hour", "1 day", "1 CE month", "1 CE year", "1 CE century",
-      "1 ARC month", "1 ARC year", "1 VO month", "1 VO year", "1 VO cycle", "1 DVG month",
-      "1 DVG year", "1 DVG cycle", "1 LLT month", "1 LLT year", "1 LLT cycle", "1 QLW week",
-      "1 QLW month", "1 QLW year". A calendar step keeps the time of day and makes its
+      list: {STEPS}. A calendar step keeps the time of day and makes its
       calendar the entry calendar. --json prints an array of {"step", "ajd", "cjd",
       "entry", "calendars": {"CE": "2003-02-28 CE", ...}} (step 0 is the start). A step
       beyond the accepted moments is printed, then the window's message goes to standard
@@ -119,10 +185,9 @@ Usage:
       The version, the same as the desktop program's.
 
 Entries use the date entry grammar of the window: a date, its calendar code and an
-optional time, such as 2003-12-31 CE 15:55, 4696-11-25 ARC, 104-06-07-29 VO 6:30,
-123-07-05-2 LLT, 1-94-08-25 DVG, 5001-01-3-3 QLW, 2,455,900.920 AJD or 2455901.42 CJD.
+optional time, such as {ENTRY_EXAMPLES}.
 Accepted moments run from the end of -3201 to 6000-01-01 CE.
-)help";
+)help");
 }
 
 int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -134,7 +199,6 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
         (args.empty() ? err : out) << HelpText();
         return args.empty() ? 1 : 0;
     }
-    InitialiseModules();
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (args[0] == "convert") return RunConvert(rest, in, out, err);
     if (args[0] == "phases") return RunPhases(rest, out, err);

@@ -9,7 +9,7 @@
 #include "cli/CliArgs.h"
 #include "cli/LogOutput.h"
 #include "cli/MoonLines.h"
-#include "core/CalendarRegistry.h"
+#include "calendars/registry/CalendarRegistry.h"
 #include "core/ComputeMoment.h"
 #include "core/DateDisplay.h"
 #include "core/LunationNumbers.h"
@@ -21,7 +21,7 @@ namespace {
 
 struct ConvertOptions {
     TimeFrame frame;
-    int entryCalendar = CalendarTable::CE;
+    int entryCalendar = CalendarTable::kDefaultEntryCalendar;
     std::string days;  // as typed
     bool plus = true;
     bool json = false;
@@ -54,31 +54,35 @@ ComputeResult ComputeEntry(const std::string& entry, const ConvertOptions& optio
 }
 
 void PrintText(const DateDisplay& display, const ConvertOptions& options, std::ostream& out) {
-    for (CalendarTable::Index row : CalendarRegistry::kDisplayOrder)
-        out << Heading(CalendarRegistry::Calendar(row)) << " " << display.labels[static_cast<size_t>(row)].caption
-            << "\n";
-    const bool qlw = options.entryCalendar == CalendarTable::QLW;
-    out << "Time: " << TimeZones::TimeLineText(display.ajd, options.frame, qlw) << "\n";
+    for (const CalendarDescriptor* row : CalendarRegistry::DisplayOrder())
+        out << Heading(*row) << " " << display.Label(row->index).caption << "\n";
+    out << "Time: " << TimeZones::TimeLineText(display.ajd, options.frame, CalendarRegistry::Calendar(options.entryCalendar))
+        << "\n";
     out << "Delta T: " << DeltaTText(Syzyg::DeltaTAt(display.ajd)) << "\n";
     for (const auto& [title, text] : MoonLines(display.ajd)) out << title << " " << text << "\n";
 }
 
 void PrintJson(const std::string& entry, const DateDisplay& display, const ConvertOptions& options,
                int entryCalendar, std::ostream& out) {
-    const bool qlw = entryCalendar == CalendarTable::QLW;
+    const CalendarDescriptor& entered = CalendarRegistry::Calendar(entryCalendar);
     const double deltaT = Syzyg::DeltaTAt(display.ajd);
     out << "{\"entry\":" << JsonString(entry) << ",\"ajd\":" << JsonNumber(display.ajd)
-        << ",\"cjd\":" << JsonNumber(display.cjd) << ",\"day_number\":" << display.civilDay
-        << ",\"qlw_day_number\":" << display.qlwDay << ",\"greenwich\":" << (options.frame.greenwich ? "true" : "false")
+        << ",\"cjd\":" << JsonNumber(display.cjd) << ",\"day_number\":" << display.civilDay;
+    // The day number of each calendar whose days begin after midnight ("qlw_day_number").
+    for (const CalendarDescriptor* calendar : CalendarRegistry::Calendars())
+        if (calendar->dayStart != 0.0)
+            out << "," << JsonString(StrProc::LowerCase(std::string(calendar->code)) + "_day_number") << ":"
+                << display.dayNumbers[static_cast<size_t>(calendar->index)];
+    out << ",\"greenwich\":" << (options.frame.greenwich ? "true" : "false")
         << ",\"zone_offset_minutes\":" << options.frame.zoneOffsetMinutes << ",\"entry_calendar\":"
-        << JsonString(std::string(CalendarRegistry::Calendar(entryCalendar).code))
-        << ",\"time\":" << JsonString(TimeZones::TimeLineText(display.ajd, options.frame, qlw))
+        << JsonString(std::string(entered.code))
+        << ",\"time\":" << JsonString(TimeZones::TimeLineText(display.ajd, options.frame, entered))
         << ",\"delta_t_minutes\":" << JsonNumber(deltaT)
         << ",\"delta_t\":" << JsonString(DeltaTText(deltaT)) << ",\"calendars\":{";
     bool first = true;
-    for (CalendarTable::Index row : CalendarRegistry::kDisplayOrder) {
-        const DateLabel& label = display.labels[static_cast<size_t>(row)];
-        out << (first ? "" : ",") << JsonString(std::string(CalendarRegistry::Calendar(row).code))
+    for (const CalendarDescriptor* row : CalendarRegistry::DisplayOrder()) {
+        const DateLabel& label = display.Label(row->index);
+        out << (first ? "" : ",") << JsonString(std::string(row->code))
             << ":{\"text\":" << JsonString(label.shortText) << ",\"label\":" << JsonString(label.caption)
             << ",\"tooltip\":" << JsonString(label.toolTip);
         if (!label.fields.empty()) {
@@ -127,7 +131,7 @@ std::optional<OptionError> ReadOptions(Args& args, ConvertOptions& options, std:
         } else if (arg == "--entry-calendar") {
             const auto code = args.Value();
             const int index = code ? CalendarTable::CalendarIndex(StrProc::UpperCase(*code)) : -1;
-            if (index < 0) return OptionError{"--entry-calendar needs one of CE, JC, ARC, VO, LLT, DVG, CJD, AJD, QLW"};
+            if (index < 0) return OptionError{"--entry-calendar needs one of " + CalendarRegistry::CodeList(", ")};
             options.entryCalendar = index;
         } else if (arg == "--plus" || arg == "--minus") {
             const auto days = args.Value();

@@ -1,8 +1,8 @@
 #include "cli/LogOutput.h"
 
-#include <array>
 #include <string_view>
 
+#include "calendars/registry/CalendarRegistry.h"
 #include "cli/MoonLines.h"
 #include "core/LogEntry.h"
 #include "support/StrProc.h"
@@ -10,38 +10,33 @@
 namespace Cli {
 
 namespace {
-struct Code {
-    std::string_view code;
-    LogPreferences::Item item;
-};
-constexpr std::array<Code, LogPreferences::kItemCount> kCodes = {{{"CE", LogPreferences::CE},
-                                                                  {"JC", LogPreferences::JC},
-                                                                  {"ARC", LogPreferences::ARC},
-                                                                  {"VO", LogPreferences::VO},
-                                                                  {"LLT", LogPreferences::LLT},
-                                                                  {"DVG", LogPreferences::DVG},
-                                                                  {"QLW", LogPreferences::QLW},
-                                                                  {"CJD", LogPreferences::CJD},
-                                                                  {"AJD", LogPreferences::AJD},
-                                                                  {"PHASE", LogPreferences::PhaseOfMoon},
-                                                                  {"LUNATION", LogPreferences::LunationAndAge}}};
+// The Moon's two boxes, after the calendars' codes.
+constexpr const char* kPhase = "PHASE";
+constexpr const char* kLunation = "LUNATION";
 }  // namespace
 
+std::string IncludeCodes() {
+    std::string codes;
+    for (const CalendarDescriptor* calendar : CalendarRegistry::DisplayOrder()) codes += std::string(calendar->code) + ", ";
+    return codes + kPhase + ", " + kLunation;
+}
+
 std::optional<std::string> ReadIncludeList(const std::string& list, LogPreferences& preferences) {
-    preferences.include.fill(false);
+    preferences.SetAll(false);
     const std::string codes = StrProc::UpperCase(StrProc::RemoveSpaces(list));
     size_t start = 0;
     while (start < codes.size()) {
         const size_t comma = std::min(codes.find(',', start), codes.size());
         const std::string code = codes.substr(start, comma - start);
-        bool known = false;
-        for (const Code& c : kCodes) {
-            if (c.code != code) continue;
-            preferences.include[c.item] = true;
-            known = true;
-        }
-        if (!known)
-            return "--include: unknown code \"" + code + "\" (use CE, JC, ARC, VO, LLT, DVG, QLW, CJD, AJD, PHASE, LUNATION)";
+        const int calendar = CalendarTable::CalendarIndex(code);
+        if (calendar >= 0)
+            preferences.SetIncluded(calendar, true);
+        else if (code == kPhase)
+            preferences.phaseOfMoon = true;
+        else if (code == kLunation)
+            preferences.lunationAndAge = true;
+        else
+            return "--include: unknown code \"" + code + "\" (use " + IncludeCodes() + ")";
         start = comma + 1;
     }
     return std::nullopt;
@@ -52,7 +47,7 @@ std::string LogPrinter::Entry(const DateDisplay& display, int entryCalendar, con
     const std::string date = history_.Add(History::EntryTextOf(display, entryCalendar, frame), 0);
     if (date.empty()) return {};
     LogEntry::Display shown;
-    for (size_t i = 0; i < shown.dateLabels.size(); ++i) shown.dateLabels[i] = display.labels[i].caption;
+    for (const DateLabel& label : display.labels) shown.dateLabels.push_back(label.caption);
     const auto moon = MoonLines(display.ajd);
     if (moon.size() >= 2) {
         shown.phaseLabel = moon[0].second;

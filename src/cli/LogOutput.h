@@ -10,10 +10,12 @@
 
 namespace Cli {
 
-// Reads a comma list of CE, JC, ARC, VO, LLT, DVG, QLW, CJD, AJD, PHASE, LUNATION (any case)
-// into the include boxes: exactly the listed ones are ticked; "" ticks none. The message of an
-// unknown code, if any.
+// Reads a comma list of calendar codes, PHASE and LUNATION (any case) into the include boxes:
+// exactly the listed ones are ticked; "" ticks none. The message of an unknown code, if any.
 std::optional<std::string> ReadIncludeList(const std::string& list, LogPreferences& preferences);
+
+// "CE, JC, ARC, ..., AJD, PHASE, LUNATION": what --include takes, in the log's order.
+std::string IncludeCodes();
 
 class LogPrinter {
 public:

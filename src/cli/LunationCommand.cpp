@@ -1,5 +1,7 @@
 #include "cli/LunationCommand.h"
 
+#include "calendars/registry/CalendarRegistry.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -72,7 +74,7 @@ bool ReadOptions(std::vector<std::string> argv, LunationOptions& options, std::o
         if (!value) return fail(arg + " needs a value (try selvanor-cli --help)");
         if (arg == "--calendar") {
             options.calendar = CalendarOfCode(Upper(*value));
-            if (options.calendar < 0) return fail("--calendar takes ARC, VO, DVG, LLT or QLW");
+            if (options.calendar < 0) return fail("--calendar takes " + PageCalendarCodes(", ", " or "));
         } else if (arg == "--from") {
             options.from = *value;
         } else if (arg == "--number") {
@@ -89,7 +91,7 @@ bool ReadOptions(std::vector<std::string> argv, LunationOptions& options, std::o
             return fail("unexpected " + arg + " (try selvanor-cli --help)");
         }
     }
-    if (options.calendar < 0) return fail("give --calendar ARC|VO|DVG|LLT|QLW");
+    if (options.calendar < 0) return fail("give --calendar " + PageCalendarCodes("|"));
     if (options.from.has_value() == options.number.has_value()) return fail("give either --from ENTRY or --number N");
     return true;
 }
@@ -113,7 +115,7 @@ std::string LunationPageText(const Page& page) {
 
 std::string LunationPageJson(const Page& page) {
     std::string json = "{\"lunation\": " + std::to_string(page.lunation) + ", \"calendar\": " +
-                       JsonString(CodeOfCalendar(page.calendar)) + ", \"title\": " + JsonString(page.title) +
+                       JsonString(std::string(CalendarRegistry::Calendar(page.calendar).code)) + ", \"title\": " + JsonString(page.title) +
                        ", \"year_month\": " + JsonString(page.yearAndMonth) + ", \"days\": [";
     for (const Day& day : page.dayCells) {
         if (day.dayOfLunation > 1) json += ", ";

@@ -4,6 +4,7 @@
 #include <optional>
 #include <ostream>
 
+#include "calendars/registry/CalendarRegistry.h"
 #include "cli/CliArgs.h"
 #include "core/ComputeMoment.h"
 #include "core/History.h"
@@ -19,7 +20,7 @@ constexpr long kMaxCount = 1000000;
 
 struct MoveOptions {
     TimeFrame frame;
-    int entryCalendar = CalendarTable::CE;
+    int entryCalendar = CalendarTable::kDefaultEntryCalendar;
     int step = -1;
     bool forward = true;
     long count = 1;
@@ -29,7 +30,7 @@ struct MoveOptions {
 
 std::string StepNames() {
     std::string names;
-    for (std::string_view step : MoveSteps::kSteps) names += (names.empty() ? "\"" : ", \"") + std::string(step) + "\"";
+    for (const MoveSteps::StepRule& step : MoveSteps::Steps()) names += (names.empty() ? "\"" : ", \"") + step.text + "\"";
     return names;
 }
 
@@ -46,7 +47,7 @@ std::optional<std::string> ReadValueOption(const std::string& arg, Args& args, M
         options.count = count;
     } else {
         const int index = value ? CalendarTable::CalendarIndex(StrProc::UpperCase(*value)) : -1;
-        if (index < 0) return "--entry-calendar needs one of CE, JC, ARC, VO, LLT, DVG, CJD, AJD, QLW";
+        if (index < 0) return "--entry-calendar needs one of " + CalendarRegistry::CodeList(", ");
         options.entryCalendar = index;
     }
     return std::nullopt;
@@ -114,11 +115,12 @@ int RunMove(std::vector<std::string> argv, std::ostream& out, std::ostream& err)
         return 2;
     }
     MoveSteps::MoveResult moment{start.ajd, start.entryCalendar, true};
+    const MoveSteps::StepRule rule = MoveSteps::Steps()[static_cast<size_t>(options.step)];
     std::string rangeMessage;
     for (long step = 0; step <= options.count; ++step) {
         if (step > 0) {
             const MoveSteps::MoveResult next =
-                MoveSteps::MoveOnce(moment.ajd, options.step, options.forward, options.frame, moment.entryCalendar);
+                MoveSteps::MoveOnce(moment.ajd, rule, options.forward, options.frame, moment.entryCalendar);
             if (!next.moved) {
                 rangeMessage = options.forward ? MoveSteps::kLatestExceeded : MoveSteps::kEarliestExceeded;
                 break;

@@ -8,7 +8,7 @@
 
 #include "astro/Syzyg.h"
 #include "cli/CliArgs.h"
-#include "core/CalendarRegistry.h"
+#include "calendars/registry/CalendarRegistry.h"
 #include "core/ComputeMoment.h"
 #include "core/DateDisplay.h"
 #include "core/search/EclipseDescription.h"
@@ -62,7 +62,7 @@ std::optional<std::string> ReadOptions(std::vector<std::string> argv, SearchOpti
             }
             if (arg == "--entry-calendar") {
                 const int index = CalendarTable::CalendarIndex(StrProc::UpperCase(*value));
-                if (index < 0) return "--entry-calendar needs one of CE, JC, ARC, VO, LLT, DVG, CJD, AJD, QLW";
+                if (index < 0) return "--entry-calendar needs one of " + CalendarRegistry::CodeList(", ");
                 options.entryCalendar = index;
             }
         } else if (arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "core/CalendarRegistry.h"
+#include "calendars/registry/CalendarRegistry.h"
 #include "core/EntryError.h"
 #include "core/TimeFrame.h"
 
@@ -31,7 +31,7 @@ struct ComputeRequest {
     std::string dateBox;
     std::string daysBox;
     bool plus = true;
-    int entryCalendar = CalendarTable::CE;
+    int entryCalendar = CalendarTable::kDefaultEntryCalendar;
     bool restoringHistory = false;
     TimeFrame frame;
     // The moment on show, if any: entering it again with no days is "Nothing to do!".

@@ -24,35 +24,53 @@ std::string FormatJulianNumber(double value, const NumberFormat& format) {
 }
 
 
+namespace {
+// The number a day count shows for the moment.
+double CountOf(const CalendarDescriptor& calendar, const DateDisplay& display) {
+    return calendar.countsFromCivilMidnight ? display.cjd : display.ajd;
+}
+}  // namespace
+
+const DateLabel& DateDisplay::Label(int calendarIndex) const {
+    static const DateLabel kNone;
+    return calendarIndex >= 0 && calendarIndex < static_cast<int>(labels.size())
+               ? labels[static_cast<size_t>(calendarIndex)]
+               : kNone;
+}
+
 DateDisplay ComputeAllDates(double ajd, const TimeFrame& frame, const NumberFormat& format) {
     DateDisplay display;
     display.ajd = ajd;
     display.cjd = TimeZones::AjdToCjd(ajd, frame);
     display.civilDay = static_cast<int32_t>(std::floor(display.cjd));
-    display.qlwDay = static_cast<int32_t>(std::floor(display.cjd - 0.25));
-    for (const CalendarDescriptor* calendar : CalendarRegistry::Calendars()) {
-        DateLabel& label = display.labels[static_cast<size_t>(calendar->index)];
+    const auto calendars = CalendarRegistry::Calendars();
+    display.labels.resize(calendars.size());
+    display.dayNumbers.resize(calendars.size());
+    for (const CalendarDescriptor* calendar : calendars) {
+        const auto index = static_cast<size_t>(calendar->index);
+        DateLabel& label = display.labels[index];
         if (calendar->julianDateCount) {
-            const double value = calendar->index == CalendarTable::AJD ? ajd : display.cjd;
-            label.shortText = label.caption = FormatJulianNumber(value, format) + " " + std::string(calendar->code);
+            display.dayNumbers[index] = display.civilDay;
+            label.shortText = label.caption =
+                FormatJulianNumber(CountOf(*calendar, display), format) + " " + std::string(calendar->code);
         } else {
-            label = calendar->labelOfDay(calendar->dayStartsAtSixHours ? display.qlwDay : display.civilDay);
+            const auto day = static_cast<int32_t>(std::floor(display.cjd - calendar->dayStart));
+            display.dayNumbers[index] = day;
+            label = calendar->labelOfDay(day);
         }
     }
     return display;
 }
 
 std::string DateBoxTextOfLabel(const DateDisplay& display, int calendarIndex, const TimeFrame& frame) {
-    if (calendarIndex < 0 || calendarIndex >= CalendarTable::intNumCalendars) return {};
+    if (!CalendarRegistry::IsIndex(calendarIndex)) return {};
     const CalendarDescriptor& calendar = CalendarRegistry::Calendar(calendarIndex);
-    if (calendar.julianDateCount) {
-        const double value = calendarIndex == CalendarTable::AJD ? display.ajd : display.cjd;
-        return FormatJulianNumber(value, NumberFormat{}) + " " + std::string(calendar.code);
-    }
-    const std::string& caption = display.labels[static_cast<size_t>(calendarIndex)].caption;
+    if (calendar.julianDateCount)
+        return FormatJulianNumber(CountOf(calendar, display), NumberFormat{}) + " " + std::string(calendar.code);
+    const std::string& caption = display.Label(calendarIndex).caption;
     std::string date = caption;
     const auto paren = caption.find(" (");
     if (paren != std::string::npos) date = caption.substr(0, paren);
     if (date.empty()) return {};
-    return TimeZones::WithTimeOfDay(date, display.ajd, frame, calendar.dayStartsAtSixHours);
+    return TimeZones::WithTimeOfDay(date, display.ajd, frame, calendar);
 }

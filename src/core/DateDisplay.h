@@ -1,12 +1,11 @@
-// The nine date labels of a moment: short texts (the plain date with its code), the final
-// captions and the tool tips, in the order of the calendar table.
+// The date labels of a moment, one per notation of the registry: short texts (the plain date
+// with its code), the final captions and the tool tips, by calendar index.
 #pragma once
-#include <array>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "core/CalendarRegistry.h"
+#include "calendars/registry/CalendarRegistry.h"
 #include "core/TimeFrame.h"
 
 struct NumberFormat {
@@ -18,8 +17,11 @@ struct DateDisplay {
     double ajd = 0.0;
     double cjd = 0.0;
     int32_t civilDay = 0;  // floor(cjd)
-    int32_t qlwDay = 0;    // floor(cjd - 0.25): lunar-week days begin at 06:00
-    std::array<DateLabel, CalendarTable::intNumCalendars> labels;
+    // By calendar index: its label, and the day number it was written for (floor(cjd - its day
+    // start); the civil day for a count).
+    std::vector<DateLabel> labels;
+    std::vector<int32_t> dayNumbers;
+    const DateLabel& Label(int calendarIndex) const;
 };
 
 // "2,455,900.9200" with the given decimal sign and group separator.

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <optional>
 
-#include "core/CalendarRegistry.h"
+#include "calendars/registry/CalendarRegistry.h"
 #include "support/StrProc.h"
 
 namespace {
@@ -66,11 +66,17 @@ std::optional<double> CutTimeOfDay(std::string& s) {
     return fraction;
 }
 
+// Whether the entry s names a day count (its time of day and its separators follow other rules).
+bool NamesDayCount(const std::string& s) {
+    for (const CalendarDescriptor* calendar : CalendarRegistry::Calendars())
+        if (calendar->julianDateCount && s.find(calendar->code) != std::string::npos) return true;
+    return false;
+}
+
 // Checks the separators of the entry s (its code included) and cuts its time of day off into
-// fraction; Julian date counts take no time (a history entry's is ignored).
+// fraction; day counts take no time (a history entry's is ignored).
 EntryError CutSeparatorsAndTime(std::string& s, bool restoringHistory, double& fraction) {
-    const bool julianDay = s.find("CJD") != std::string::npos || s.find("AJD") != std::string::npos;
-    if (julianDay) {
+    if (NamesDayCount(s)) {
         if (StrProc::CountOccurrences(s, "-", true) > 1) return EntryError::InvalidJulianDate;
         if (s.find(':') != std::string::npos && !restoringHistory) return EntryError::TimeWithJulianDate;
         return EntryError::None;
@@ -88,20 +94,19 @@ EntryError MomentOfDate(const CalendarDescriptor& calendar, const std::string& d
                         const TimeFrame& frame, double& ajd) {
     if (calendar.julianDateCount) {
         const double value = StrProc::LeadingNumber(dateText);
-        ajd = calendar.index == CalendarTable::CJD ? TimeZones::CjdToAjd(value, frame) : value;
+        ajd = calendar.countsFromCivilMidnight ? TimeZones::CjdToAjd(value, frame) : value;
         return EntryError::None;
     }
     int32_t jdn = 0;
-    const EntryError error = calendar.readDate(dateText, jdn);
-    if (error != EntryError::None) return error;
+    const int refusal = calendar.readDate(dateText, jdn);
+    if (refusal != 0) return static_cast<EntryError>(refusal);
     double day = jdn;
-    if (calendar.dayStartsAtSixHours) {
-        // A lunar-week day begins six hours after the civil midnight.
-        fraction += 0.25;
-        if (fraction > 1) {
-            fraction -= 1;
-            day += 1;
-        }
+    // A day that begins after the civil midnight: its times of day are that much later on the
+    // civil clock.
+    fraction += calendar.dayStart;
+    if (fraction > 1) {
+        fraction -= 1;
+        day += 1;
     }
     ajd = TimeZones::CjdToAjd(day + fraction, frame);
     return EntryError::None;

@@ -17,8 +17,8 @@ std::string EntryText(const std::string& dateText, bool julianDateCount, const s
 
 std::string EntryTextOf(const DateDisplay& display, int entryCalendar, const TimeFrame& frame) {
     const CalendarDescriptor& calendar = CalendarRegistry::Calendar(entryCalendar);
-    return EntryText(display.labels[static_cast<size_t>(calendar.index)].shortText, calendar.julianDateCount,
-                     TimeZones::TimeLineText(display.ajd, frame, calendar.dayStartsAtSixHours), frame.greenwich,
+    return EntryText(display.Label(calendar.index).shortText, calendar.julianDateCount,
+                     TimeZones::TimeLineText(display.ajd, frame, calendar), frame.greenwich,
                      CompactZoneText(frame.zoneOffsetMinutes));
 }
 

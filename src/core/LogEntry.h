@@ -1,10 +1,10 @@
 // The log: the header of a new log and the text of one entry, built from the texts the main
 // window shows (its date labels and Moon labels) and the log preferences.
 #pragma once
-#include <array>
+#include <vector>
 #include <string>
 
-#include "core/CalendarRegistry.h"
+#include "calendars/registry/CalendarRegistry.h"
 #include "core/LogPreferences.h"
 
 namespace LogEntry {
@@ -19,18 +19,15 @@ std::string Header(const std::string& caption, const std::string& lineBreak);
 // What the window shows when an entry is made.
 struct Display {
     // The value label of each calendar's date, by calendar index ("2012-12-21 CE (Friday, ...").
-    std::array<std::string, CalendarTable::intNumCalendars> dateLabels;
+    std::vector<std::string> dateLabels;
     std::string phaseLabel;  // "Crescent moon (waxing), 23.4%"
     std::string ageLabel;    // "[157] 3 days, 4 hrs, 5 mins (10.7%)"
-    int entryCalendar = CalendarTable::CE;  // its date is the entry's date line: not repeated
+    int entryCalendar = CalendarTable::kDefaultEntryCalendar;  // its date is the entry's date line: not repeated
 };
 
 // One entry: the operation, the date text, the included calendar items, the Moon line, the
 // extra text and the empty line that separates entries. Every line ends in lineBreak.
 std::string Entry(const std::string& dateText, const std::string& operation, const std::string& extra,
                   const Display& display, const LogPreferences& preferences, const std::string& lineBreak);
-
-// The include box of a calendar, by calendar index.
-LogPreferences::Item IncludeItemOf(int calendarIndex);
 
 }  // namespace LogEntry

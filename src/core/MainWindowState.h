@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/CalendarRegistry.h"
+#include "calendars/registry/CalendarRegistry.h"
 #include "core/LogPreferences.h"
 #include "core/WindowLists.h"
 
@@ -17,7 +17,7 @@ struct MainWindowState {
     int intMaxX = 89, intMaxY = 89;    // last pixel column and row of the Moon picture
     bool blnLiveClock = false;         // the display follows the computer's clock (Now)
     int intClockInterval = 5;          // live-clock refresh interval, seconds
-    int intEntryCalendar = CalendarTable::CE;
+    int intEntryCalendar = CalendarTable::kDefaultEntryCalendar;
     int intZoneOffset = 0;             // minutes east of GMT of the zone in effect
     int intHistorySize = 8;
     int32_t lngEclipseLunation = kNoEclipseLunation;  // the eclipse last found by a search

@@ -8,51 +8,56 @@
 
 namespace MoveSteps {
 
-namespace {
-
-// A lunar-week day begins six hours after the civil midnight.
-constexpr double kQlwDayStart = 0.25;
-
-}  // namespace
+std::vector<StepRule> Steps() {
+    std::vector<StepRule> steps = {{"1 minute", 1.0 / 1440}, {"1 hour", 1.0 / 24}, {"1 day", 1.0}};
+    for (const CalendarDescriptor* calendar : CalendarRegistry::ListOrder())
+        for (const CalendarStep& step : calendar->steps)
+            steps.push_back({"1 " + std::string(calendar->code) + " " + std::string(step.unit), 0.0, calendar->index,
+                             step.apply});
+    return steps;
+}
 
 int StepIndex(std::string_view text) {
-    for (size_t i = 0; i < kSteps.size(); ++i)
-        if (kSteps[i] == text) return static_cast<int>(i);
+    const std::vector<StepRule> steps = Steps();
+    for (size_t i = 0; i < steps.size(); ++i)
+        if (steps[i].text == text) return static_cast<int>(i);
     return -1;
 }
 
 MoveResult MoveOnce(double ajd, int step, bool forward, const TimeFrame& frame, int entryCalendar) {
+    const std::vector<StepRule> steps = Steps();
+    if (step < 0 || step >= static_cast<int>(steps.size())) return MoveResult{ajd, entryCalendar, false};
+    return MoveOnce(ajd, steps[static_cast<size_t>(step)], forward, frame, entryCalendar);
+}
+
+MoveResult MoveOnce(double ajd, const StepRule& rule, bool forward, const TimeFrame& frame, int entryCalendar) {
     MoveResult result{ajd, entryCalendar, false};
-    if (step < 0 || step >= static_cast<int>(kRules.size()) || !std::isfinite(ajd)) return result;
-    const StepRule& rule = kRules[static_cast<size_t>(step)];
+    if (!std::isfinite(ajd)) return result;
     if (rule.calendar < 0) {
         result.ajd = ajd + (forward ? rule.days : -rule.days);
         result.moved = true;
         return result;
     }
-    const CalendarStepFn apply = CalendarRegistry::StepOf(rule.calendar, rule.unit);
-    const bool qlw = CalendarRegistry::Calendar(rule.calendar).dayStartsAtSixHours;
+    const double dayStart = CalendarRegistry::Calendar(rule.calendar).dayStart;
     const double x = TimeZones::AjdToCjd(ajd, frame);
     const double civilDay = std::floor(x);
     const double timeOfDay = x - civilDay;
-    const double day = qlw ? std::floor(x - kQlwDayStart) : civilDay;
-    if (!apply || day < INT32_MIN || day > INT32_MAX) return result;
-    const std::optional<int32_t> moved = apply(static_cast<int32_t>(day), forward);
+    const double day = std::floor(x - dayStart);
+    if (!rule.apply || day < INT32_MIN || day > INT32_MAX) return result;
+    const std::optional<int32_t> moved = rule.apply(static_cast<int32_t>(day), forward);
     if (!moved) return result;
-    // Before 06:00 the civil day J belongs to the lunar-week day J - 1, so the moved QLW day
-    // is reached on the civil day after it.
-    const double civilTarget = *moved + (qlw && timeOfDay < kQlwDayStart ? 1.0 : 0.0);
+    // Before its day start the civil day J belongs to the calendar's day J - 1, so the moved
+    // day is reached on the civil day after it.
+    const double civilTarget = *moved + (timeOfDay < dayStart ? 1.0 : 0.0);
     result.ajd = TimeZones::CjdToAjd(civilTarget + timeOfDay, frame);
     result.entryCalendar = rule.calendar;
     result.moved = true;
     return result;
 }
 
-std::string StepDescription(int step, bool forward, bool repeatedly) {
-    const std::string_view text = step >= 0 && step < static_cast<int>(kSteps.size())
-                                      ? kSteps[static_cast<size_t>(step)] : std::string_view{};
-    return std::string("Move") + (forward ? " forward" : " back") + " " + std::string(text) +
-           (repeatedly ? " repeatedly" : "") + ".";
+std::string StepDescription(const StepRule& step, bool forward, bool repeatedly) {
+    return std::string("Move") + (forward ? " forward" : " back") + " " + step.text + (repeatedly ? " repeatedly" : "") +
+           ".";
 }
 
 std::string RangeMessage(double ajd) {

@@ -6,39 +6,25 @@
 
 #include "core/DateDisplay.h"
 #include "core/TimeFrame.h"
-#include "core/WindowLists.h"
+#include "calendars/registry/CalendarRegistry.h"
+#include <vector>
 
 namespace MoveSteps {
 
 // What a step of the step list moves by: a length of time, or one unit of a calendar's own
-// arithmetic on the civil day (on the lunar-week day for QLW).
+// arithmetic on the calendar's day (the day that begins at its day start).
 struct StepRule {
-    double days;              // the length added to the AJD; 0 for a calendar step
-    int calendar;             // the calendar of a calendar step, -1 for a length of time
-    std::string_view unit;    // its unit: "week", "month", "year", "century", "cycle"
+    std::string text;       // "1 minute", "1 CE month": the list's text
+    double days = 0;        // the length added to the AJD; 0 for a calendar step
+    int calendar = -1;      // the calendar of a calendar step, -1 for a length of time
+    CalendarStepFn apply = nullptr;  // its step
 };
-inline constexpr std::array<StepRule, kSteps.size()> kRules = {{
-    {1.0 / 1440, -1, ""},
-    {1.0 / 24, -1, ""},
-    {1.0, -1, ""},
-    {0, CalendarTable::CE, "month"},
-    {0, CalendarTable::CE, "year"},
-    {0, CalendarTable::CE, "century"},
-    {0, CalendarTable::ARC, "month"},
-    {0, CalendarTable::ARC, "year"},
-    {0, CalendarTable::VO, "month"},
-    {0, CalendarTable::VO, "year"},
-    {0, CalendarTable::VO, "cycle"},
-    {0, CalendarTable::DVG, "month"},
-    {0, CalendarTable::DVG, "year"},
-    {0, CalendarTable::DVG, "cycle"},
-    {0, CalendarTable::LLT, "month"},
-    {0, CalendarTable::LLT, "year"},
-    {0, CalendarTable::LLT, "cycle"},
-    {0, CalendarTable::QLW, "week"},
-    {0, CalendarTable::QLW, "month"},
-    {0, CalendarTable::QLW, "year"},
-}};
+
+// The step list: a minute, an hour and a day, then every calendar's steps in the registry's
+// list order ("1 CE month", "1 CE year", "1 CE century", "1 ARC month", ...). The index of a
+// step is what the saved state stores.
+std::vector<StepRule> Steps();
+inline constexpr int kDefault = 2;  // "1 day"
 
 // The index of a step text ("1 CE month"), or -1.
 int StepIndex(std::string_view text);
@@ -52,12 +38,14 @@ struct MoveResult {
 };
 
 // One step forward or back from the moment ajd. A calendar step keeps the time of day in the
-// frame; a QLW step moves the QLW date that the display shows (the lunar-week day, whose
-// days begin at 06:00) and lands on that QLW date also before 06:00.
+// frame; it moves the date that the display shows for the calendar (the day that begins at its
+// day start) and lands on the moved date also before its day start.
+MoveResult MoveOnce(double ajd, const StepRule& step, bool forward, const TimeFrame& frame, int entryCalendar);
+// The same for a step of the list by its index (no move for an index outside the list).
 MoveResult MoveOnce(double ajd, int step, bool forward, const TimeFrame& frame, int entryCalendar);
 
 // "Move forward 1 CE month repeatedly."
-std::string StepDescription(int step, bool forward, bool repeatedly);
+std::string StepDescription(const StepRule& step, bool forward, bool repeatedly);
 
 inline constexpr const char* kRangeTitle = "Out of range";
 inline constexpr const char* kEarliestExceeded = "Earliest date exceeded.";

@@ -12,8 +12,7 @@ bool SavedState::operator==(const SavedState& o) const {
            moveForward == o.moveForward && plus == o.plus && next == o.next && greenwich == o.greenwich &&
            moveStep == o.moveStep && target == o.target && timeZone == o.timeZone &&
            refreshPeriod == o.refreshPeriod && repeatedly == o.repeatedly && logOn == o.logOn &&
-           eclipseData == o.eclipseData && logPreferences.calendarEqualsDate == o.logPreferences.calendarEqualsDate &&
-           logPreferences.include == o.logPreferences.include && monthCalendar == o.monthCalendar;
+           eclipseData == o.eclipseData && logPreferences == o.logPreferences && monthCalendar == o.monthCalendar;
 }
 
 namespace SavedStateFile {
@@ -152,11 +151,28 @@ bool SoundEclipseData(const std::string& text) {
     return lines <= kMaxEclipseDataLines;
 }
 
+// Values 16 to 26 are the log boxes: the calendars of the first eight rows of the calendar
+// table in its order, the two Moon boxes, then the ninth calendar's (the file grew that way).
+// Notations registered after the nine are not in the file.
+constexpr int kFirstIncludeValue = 16;
+constexpr int kMoonBoxesAfter = 8;
+
+template <typename Preferences>  // LogPreferences or const LogPreferences
+auto MoonBox(int number, Preferences& p) -> decltype(&p.phaseOfMoon) {
+    if (number == kFirstIncludeValue + kMoonBoxesAfter) return &p.phaseOfMoon;
+    if (number == kFirstIncludeValue + kMoonBoxesAfter + 1) return &p.lunationAndAge;
+    return nullptr;
+}
+
+int CalendarOfIncludeValue(int number) {
+    const int place = number - kFirstIncludeValue;
+    return place < kMoonBoxesAfter ? place : place - 2;
+}
+
 bool AcceptedMoment(double ajd) { return std::isfinite(ajd) && ajd >= dblEarliestAJD && ajd <= dblLatestAJD; }
 
 // Each value in file order: true when it was read and is sound, and then it is in the record.
 bool ReadValue(int number, Cursor& in, SavedState& s) {
-    using Include = LogPreferences::Item;
     auto set = [](auto& field, const auto& value) {
         if (value) field = *value;
         return value.has_value();
@@ -167,7 +183,7 @@ bool ReadValue(int number, Cursor& in, SavedState& s) {
             const auto ajd = in.Double();
             return ajd && AcceptedMoment(*ajd) && set(s.dblCurrentAJDate, ajd);
         }
-        case 2: return set(s.intEntryCalendar, in.Index(CalendarTable::intNumCalendars));
+        case 2: return set(s.intEntryCalendar, in.Index(CalendarTable::kBuiltInCount));
         case 3: return set(s.moveForward, nonZero(in.Whole()));
         case 4: return set(s.plus, nonZero(in.Whole()));
         case 5: return set(s.next, nonZero(in.Whole()));
@@ -175,7 +191,7 @@ bool ReadValue(int number, Cursor& in, SavedState& s) {
             const auto v = in.Whole();
             return v && set(s.greenwich, std::optional<bool>(*v == -1));
         }
-        case 7: return set(s.moveStep, in.Index(static_cast<int>(MoveSteps::kSteps.size())));
+        case 7: return set(s.moveStep, in.Index(static_cast<int>(MoveSteps::Steps().size())));
         case 8: {
             const auto target = in.Index(static_cast<int>(SearchTargets::kTargets.size()));
             // The saros search needs the eclipse found in this run; the next run offers any eclipse.
@@ -192,8 +208,17 @@ bool ReadValue(int number, Cursor& in, SavedState& s) {
         }
         case 14: return in.Text().has_value();
         case 15: return set(s.logPreferences.calendarEqualsDate, nonZero(in.Whole()));
-        case 27: return set(s.monthCalendar, in.Index(static_cast<int>(LunationPageCalendars::kItems.size())));
-        default: return set(s.logPreferences.include[static_cast<size_t>(Include::CE + number - 16)], in.Box());
+        case 27:
+            return set(s.monthCalendar, in.Index(static_cast<int>(CalendarRegistry::LunationPageCalendars().size())));
+        default: {
+            const auto box = in.Box();
+            if (!box) return false;
+            if (bool* moon = MoonBox(number, s.logPreferences))
+                *moon = *box;
+            else
+                s.logPreferences.SetIncluded(CalendarOfIncludeValue(number), *box);
+            return true;
+        }
     }
 }
 
@@ -220,8 +245,10 @@ std::string Write(const SavedState& s) {
         Quoted(kFixedText),
         Boolean(prefs.calendarEqualsDate),
     };
-    for (int item = 0; item < LogPreferences::kItemCount; ++item)
-        values[15 + item] = Box(prefs.include[static_cast<size_t>(item)]);
+    for (int number = kFirstIncludeValue; number < kValueCount; ++number) {
+        const bool* moon = MoonBox(number, prefs);
+        values[number - 1] = Box(moon ? *moon : prefs.Includes(CalendarOfIncludeValue(number)));
+    }
     values[26] = std::to_string(s.monthCalendar);
     std::string out;
     for (const std::string& value : values) out += value + kLineEnd;

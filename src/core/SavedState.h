@@ -7,11 +7,12 @@
 
 #include "core/LogPreferences.h"
 #include "core/TimeFrame.h"
+#include "core/MoveOnce.h"
 #include "core/WindowLists.h"
 
 struct SavedState {
     double dblCurrentAJDate = 2451545.0;  // 1: the displayed moment (AJD)
-    int intEntryCalendar = CalendarTable::CE;  // 2
+    int intEntryCalendar = CalendarTable::kDefaultEntryCalendar;  // 2
     bool moveForward = true;      // 3: element 0 of the move direction chosen
     bool plus = true;             // 4: add rather than subtract days
     bool next = true;             // 5: search forward

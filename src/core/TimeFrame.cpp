@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "dates/DatePr2.h"
+#include "support/JulianDates.h"
 #include "support/StrProc.h"
 
 namespace TimeZones {
@@ -30,19 +31,14 @@ int ZoneOffsetMinutes(const std::string& zoneText) {
     return zoneText.find('-') != std::string::npos ? -offset : offset;
 }
 
-double AjdToCjd(double ajd, const TimeFrame& frame) {
-    return frame.greenwich ? ajd + 0.5 : ajd + 0.5 + frame.zoneOffsetMinutes / 1440.0;
-}
+double AjdToCjd(double ajd, const TimeFrame& frame) { return CjdOfAjd(ajd, frame.OffsetInEffect()); }
 
-double CjdToAjd(double cjd, const TimeFrame& frame) {
-    if (!frame.greenwich) cjd -= frame.zoneOffsetMinutes / 1440.0;
-    return cjd - 0.5;
-}
+double CjdToAjd(double cjd, const TimeFrame& frame) { return AjdOfCjd(cjd, frame.OffsetInEffect()); }
 
-std::string TimeOfDayText(double ajd, const TimeFrame& frame, bool qlw) {
+std::string TimeOfDayText(double ajd, const TimeFrame& frame, const CalendarDescriptor& calendar) {
     double x = AjdToCjd(ajd, frame);
-    if (qlw) {
-        x -= 0.25;
+    if (calendar.dayStart != 0.0) {
+        x -= calendar.dayStart;
         if (x < 0) x += 1;
     }
     return DatePr2::FormatTimeOfDay(x - std::floor(x));
@@ -54,12 +50,12 @@ int ZoneIndexOfOffset(int offsetMinutes) {
     return index >= 0 && index < kZoneCount ? index : -1;
 }
 
-std::string TimeLineText(double ajd, const TimeFrame& frame, bool qlw) {
+std::string TimeLineText(double ajd, const TimeFrame& frame, const CalendarDescriptor& entryCalendar) {
     const int offset = frame.zoneOffsetMinutes;
-    const std::string t = TimeOfDayText(ajd, frame, qlw);
+    const std::string t = TimeOfDayText(ajd, frame, entryCalendar);
     std::string suffix;
-    if (qlw)
-        suffix = frame.greenwich ? " (Greenwich QLW)" : " (local QLW)";
+    if (entryCalendar.dayStart != 0.0)
+        suffix = (frame.greenwich ? " (Greenwich " : " (local ") + std::string(entryCalendar.code) + ")";
     else if (offset != 0)
         suffix = frame.greenwich ? " (GMT)" : " (local)";
     else
@@ -67,7 +63,8 @@ std::string TimeLineText(double ajd, const TimeFrame& frame, bool qlw) {
     return t + suffix;
 }
 
-std::string WithTimeOfDay(const std::string& dateBox, double ajd, const TimeFrame& frame, bool qlw) {
+std::string WithTimeOfDay(const std::string& dateBox, double ajd, const TimeFrame& frame,
+                          const CalendarDescriptor& calendar) {
     if (dateBox.size() <= 2) return dateBox;
     std::string text = dateBox;
     const auto colon = text.find(':');
@@ -75,7 +72,7 @@ std::string WithTimeOfDay(const std::string& dateBox, double ajd, const TimeFram
     // the first two characters leaves nothing of the text.
     if (colon != std::string::npos) text = StrProc::SafeLeft(text, static_cast<long long>(colon) - 2);
     text = StrProc::Trim(text);
-    return text + " " + TimeOfDayText(ajd, frame, qlw);
+    return text + " " + TimeOfDayText(ajd, frame, calendar);
 }
 
 }  // namespace TimeZones

@@ -1,12 +1,12 @@
-// The fixed lists of the main window: search targets, move steps, refresh periods and the
-// calendars of the lunation page. Their indexes are stored in the saved state.
+// The fixed lists of the main window: search targets and refresh periods (the step list and
+// the lunation-page calendars are built from the calendar registry). Their indexes are stored in
+// the saved state.
 #pragma once
 #include <array>
 #include <cstdint>
 #include <string_view>
 
 #include "astro/EclipseTypes.h"
-#include "core/CalendarRegistry.h"
 
 // The lunation of "no eclipse found" in the window's eclipse record.
 inline constexpr int32_t kNoEclipseLunation = -10000000;
@@ -59,28 +59,7 @@ constexpr bool Matches(int target, int32_t eclipseType) {
 
 }  // namespace SearchTargets
 
-namespace MoveSteps {
-inline constexpr std::array<std::string_view, 20> kSteps = {
-    "1 minute",   "1 hour",     "1 day",       "1 CE month",  "1 CE year",   "1 CE century", "1 ARC month",
-    "1 ARC year", "1 VO month", "1 VO year",   "1 VO cycle",  "1 DVG month", "1 DVG year",   "1 DVG cycle",
-    "1 LLT month", "1 LLT year", "1 LLT cycle", "1 QLW week", "1 QLW month", "1 QLW year"};
-inline constexpr int kDefault = 2;  // "1 day"
-}  // namespace MoveSteps
-
 namespace RefreshPeriods {
 inline constexpr std::array<std::string_view, 5> kSeconds = {"0.2", "0.5", "1", "2", "5"};
 inline constexpr int kDefault = 2;  // one second
 }  // namespace RefreshPeriods
-
-// The calendars a lunation page can be drawn in, in the list's order.
-namespace LunationPageCalendars {
-struct Item {
-    std::string_view text;
-    CalendarTable::Index calendar;
-};
-inline constexpr std::array<Item, 5> kItems = {{{"Archetypes Calendar dates", CalendarTable::ARC},
-                                                {"Varnel-Ostrik Solilunar dates", CalendarTable::VO},
-                                                {"Dunhale-Varnel Goddess dates", CalendarTable::DVG},
-                                                {"Lunar Liberalia Triday dates", CalendarTable::LLT},
-                                                {"Quillon Lunar Week dates", CalendarTable::QLW}}};
-}  // namespace LunationPageCalendars

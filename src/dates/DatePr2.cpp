@@ -30,11 +30,6 @@ std::string TwoDigits(long long n) {
 }
 }  // namespace
 
-void InitDateNames() {
-    // The tables are compile-time constants; the start-up step is kept so that start-up
-    // reads the same for every module.
-}
-
 std::string MonthName(int month) {
     return month >= 1 && month <= 12 ? kMonthNames[static_cast<size_t>(month)] : "";
 }

@@ -10,9 +10,6 @@ class ClockService;
 
 namespace DatePr2 {
 
-// Fills the month and weekday name tables (a start-up step; the tables are constant).
-void InitDateNames();
-
 // English month name 1..12, empty otherwise.
 std::string MonthName(int month);
 // English weekday name 0..6 (0 = Sunday), empty otherwise.

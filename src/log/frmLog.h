@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "mainwin/DialogService.h"
+#include "gui_support/DialogService.h"
 
 class frmLog : public QWidget {
     Q_OBJECT

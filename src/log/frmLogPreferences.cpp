@@ -6,27 +6,19 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
+#include "calendars/registry/CalendarRegistry.h"
+
 namespace {
-struct Box {
-    LogPreferences::Item item;
-    const char* name;
-    const char* caption;
-};
-// In the window's order; QLW stands after DVG as in the date frame. Each caption carries its
-// own Alt+letter.
-constexpr Box kBoxes[] = {
-    {LogPreferences::CE, "chkIncludeCE", "&CE (Common Era Calendar)"},
-    {LogPreferences::JC, "chkIncludeJC", "&JC (Julian Calendar)"},
-    {LogPreferences::ARC, "chkIncludeARC", "&ARC (Archetypes Calendar)"},
-    {LogPreferences::VO, "chkIncludeVO", "&VO (Varnel-Ostrik Solilunar Calendar)"},
-    {LogPreferences::LLT, "chkIncludeLLT", "&LLT (Lunar Liberalia Triday Calendar)"},
-    {LogPreferences::DVG, "chkIncludeDVG", "&DVG (Dunhale-Varnel Goddess Calendar)"},
-    {LogPreferences::QLW, "chkIncludeQLWC", "&QLW (Quillon Lunar Week Calendar)"},
-    {LogPreferences::CJD, "chkIncludeCJD", "CJD (C&hronological Julian Date)"},
-    {LogPreferences::AJD, "chkIncludeAJD", "AJD (Astro&nomical Julian Date)"},
-    {LogPreferences::PhaseOfMoon, "chkIncludePhaseOfMoonAndIllumination", "&Phase of Moon and illumination"},
-    {LogPreferences::LunationAndAge, "chkIncludeLunationAndAgeOfMoon", "Lunation and a&ge of Moon"},
-};
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QCheckBox* BoldBox(const QString& caption, const QString& name, QWidget* parent) {
+    auto* check = new QCheckBox(caption, parent);
+    check->setObjectName(name);
+    QFont bold = check->font();
+    bold.setBold(true);
+    check->setFont(bold);
+    return check;
+}
 }  // namespace
 
 frmLogPreferences::frmLogPreferences(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -44,13 +36,18 @@ frmLogPreferences::frmLogPreferences(QWidget* parent) : QWidget(parent, Qt::Wind
     auto* include = new QGroupBox("Include in each entry", this);
     include->setObjectName("fraInclude");
     auto* boxes = new QVBoxLayout(include);
-    for (const Box& box : kBoxes) {
-        auto* check = new QCheckBox(box.caption, include);
-        check->setObjectName(box.name);
-        QFont bold = check->font();
-        bold.setBold(true);
-        check->setFont(bold);
-        include_[box.item] = check;
+    // The calendars in the date frame's order, each caption with its own Alt+letter, then the Moon.
+    for (const CalendarDescriptor* calendar : CalendarRegistry::DisplayOrder()) {
+        QCheckBox* check = BoldBox(Text(calendar->logCaption), Text(calendar->logCheckBox), include);
+        calendarBoxes_.emplace_back(calendar->index, check);
+        allBoxes_.push_back(check);
+    }
+    chkIncludePhaseOfMoonAndIllumination =
+        BoldBox("&Phase of Moon and illumination", "chkIncludePhaseOfMoonAndIllumination", include);
+    chkIncludeLunationAndAgeOfMoon = BoldBox("Lunation and a&ge of Moon", "chkIncludeLunationAndAgeOfMoon", include);
+    allBoxes_.push_back(chkIncludePhaseOfMoonAndIllumination);
+    allBoxes_.push_back(chkIncludeLunationAndAgeOfMoon);
+    for (QCheckBox* check : allBoxes_) {
         boxes->addWidget(check);
         connect(check, &QCheckBox::clicked, this, [this] { emit changed(Preferences()); });
     }
@@ -61,7 +58,7 @@ frmLogPreferences::frmLogPreferences(QWidget* parent) : QWidget(parent, Qt::Wind
     cmdClose = new QPushButton("Cl&ose", this);
     cmdClose->setObjectName("cmdClose");
     const auto setAll = [this](bool ticked) {
-        for (QCheckBox* check : include_) check->setChecked(ticked);
+        for (QCheckBox* check : allBoxes_) check->setChecked(ticked);
         emit changed(Preferences());
     };
     connect(cmdSetALL, &QPushButton::clicked, this, [setAll] { setAll(true); });
@@ -85,13 +82,17 @@ frmLogPreferences::frmLogPreferences(QWidget* parent) : QWidget(parent, Qt::Wind
 LogPreferences frmLogPreferences::Preferences() const {
     LogPreferences preferences;
     preferences.calendarEqualsDate = optLogFormat[0]->isChecked();
-    for (size_t i = 0; i < include_.size(); ++i) preferences.include[i] = include_[i]->isChecked();
+    for (const auto& [calendar, check] : calendarBoxes_) preferences.SetIncluded(calendar, check->isChecked());
+    preferences.phaseOfMoon = chkIncludePhaseOfMoonAndIllumination->isChecked();
+    preferences.lunationAndAge = chkIncludeLunationAndAgeOfMoon->isChecked();
     return preferences;
 }
 
 void frmLogPreferences::SetPreferences(const LogPreferences& preferences) {
     (preferences.calendarEqualsDate ? optLogFormat[0] : optLogFormat[1])->setChecked(true);
-    for (size_t i = 0; i < include_.size(); ++i) include_[i]->setChecked(preferences.include[i]);
+    for (const auto& [calendar, check] : calendarBoxes_) check->setChecked(preferences.Includes(calendar));
+    chkIncludePhaseOfMoonAndIllumination->setChecked(preferences.phaseOfMoon);
+    chkIncludeLunationAndAgeOfMoon->setChecked(preferences.lunationAndAge);
 }
 
 void frmLogPreferences::showEvent(QShowEvent* event) {

@@ -6,6 +6,8 @@
 #include <QRadioButton>
 #include <QWidget>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "core/LogPreferences.h"
 
@@ -29,7 +31,9 @@ protected:
 
 private:
     std::array<QRadioButton*, 2> optLogFormat{};
-    // In the order of LogPreferences::Item.
-    std::array<QCheckBox*, LogPreferences::kItemCount> include_{};
+    // A box per calendar of the registry, in the date frame's order, with its calendar index.
+    std::vector<std::pair<int, QCheckBox*>> calendarBoxes_;
+    QCheckBox *chkIncludePhaseOfMoonAndIllumination, *chkIncludeLunationAndAgeOfMoon;
+    std::vector<QCheckBox*> allBoxes_;  // in the window's order
     QPushButton *cmdSetALL, *cmdClearAll, *cmdClose;
 };

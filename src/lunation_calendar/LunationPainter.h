@@ -8,13 +8,14 @@
 #include <array>
 
 #include "core/lunation/LunationPage.h"
+#include "gui_support/QtColours.h"
 
 class QPainter;
 
 namespace LunationPainter {
 
 // The main window's background.
-inline const QColor kBackground(0, 0, 128);
+inline const QColor kBackground = ToQColor(Colours::Navy);
 inline const QColor kYellow(255, 255, 0);
 inline const QColor kLineColour(255, 255, 255);
 inline const QColor kTodayColour(255, 255, 128);

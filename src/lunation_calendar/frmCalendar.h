@@ -11,7 +11,7 @@
 
 #include "core/lunation/LunationPage.h"
 #include "lunation_calendar/LunationPainter.h"
-#include "mainwin/DialogService.h"
+#include "gui_support/DialogService.h"
 
 class QComboBox;
 

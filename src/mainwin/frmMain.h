@@ -14,13 +14,15 @@
 #include <array>
 #include <memory>
 
-#include "mainwin/ClickableLabel.h"
-#include "mainwin/DialogService.h"
-#include "core/Colours.h"
+#include "gui_support/ClickableLabel.h"
+#include "gui_support/DialogService.h"
+#include "gui_support/ForeColour.h"
+#include "gui_support/QtColours.h"
 #include "core/ComputeMoment.h"
 #include "core/DateDisplay.h"
 #include "astro/Listings.h"
 #include "core/History.h"
+#include "core/MoveOnce.h"
 #include "core/MainWindowState.h"
 #include "core/TimeFrame.h"
 
@@ -42,8 +44,6 @@ struct MainWindowServices {
 };
 
 using LabelPair = std::array<ClickableLabel*, 2>;
-
-inline QColor ToQColor(Rgb colour) { return QColor(colour.red, colour.green, colour.blue); }
 
 // The age label's tool tip: the lunation in this program's count and in the other published
 // ones.
@@ -139,7 +139,7 @@ public:
     void Quit();
 
     // The date label pair of each calendar, in the order of the calendar table.
-    std::array<LabelPair, CalendarTable::intNumCalendars>& DateLabels() { return dateLabels_; }
+    std::vector<LabelPair>& DateLabels() { return dateLabels_; }
     // The date display last computed for the moment on show.
     const DateDisplay& LastDisplay() const { return lastDisplay_; }
     DialogService& Dialogs() { return *services_.dialogs; }
@@ -154,7 +154,7 @@ private:
         *fraStopPauseResume, *fraSearch, *fraHistory;
     // The nine date label pairs in the order of the calendar table, named and titled as the
     // calendar registry says (lblCommonEraDate, ...).
-    std::array<LabelPair, CalendarTable::intNumCalendars> dateLabels_;
+    std::vector<LabelPair> dateLabels_;
     LabelPair lblPhaseOfMoon, lblAgeOfMoon, lblTime, lblDeltaT;
     QPushButton *cmdNow, *cmdClearDate, *cmdCompute, *cmdReset, *cmdMove, *cmdStop, *cmdPauseResume,
         *cmdSearch, *cmdLogThisResult, *cmdViewLog, *cmdLogPreferences, *cmdSaveState, *cmdHelp,
@@ -221,7 +221,7 @@ private:
     QPointer<frmCalendar> calendar_;
     bool quitting_ = false;
     // The move under way: its step, direction, description for the log and last date text.
-    int moveStep_ = MoveSteps::kDefault;
+    int moveStep_ = 2;
     bool moveForward_ = true;
     QString strStepDescription_, strMoveDate_;
 };

@@ -51,7 +51,7 @@ bool frmMain::CheckRange(double ajd) {
 void frmMain::CopyEntryCalendarDate() { DateLabelClicked(state_.intEntryCalendar, true); }
 
 void frmMain::DateLabelClicked(int calendarIndex, bool value) {
-    if (calendarIndex < 0 || calendarIndex >= CalendarTable::intNumCalendars) return;
+    if (!CalendarRegistry::IsIndex(calendarIndex)) return;
     state_.intEntryCalendar = calendarIndex;
     if (!CalendarRegistry::Calendar(calendarIndex).julianDateCount) ShowTimeOfDay();
     if (value) {

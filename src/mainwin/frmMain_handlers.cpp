@@ -34,7 +34,7 @@ void frmMain::ConnectHandlers() {
 
 // The date labels, the time line and the time frame.
 void frmMain::ConnectDisplayHandlers() {
-    for (int i = 0; i < CalendarTable::intNumCalendars; ++i) {
+    for (int i = 0; i < CalendarRegistry::Count(); ++i) {
         LabelPair& pair = dateLabels_[static_cast<size_t>(i)];
         connect(pair[0], &ClickableLabel::clicked, this, [this, i] { DateLabelClicked(i, false); });
         connect(pair[1], &ClickableLabel::clicked, this, [this, i] { DateLabelClicked(i, true); });

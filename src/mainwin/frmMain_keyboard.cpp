@@ -27,7 +27,7 @@ void frmMain::SetTabOrderAndNames() {
         {picMoon, "Picture of the Moon"},
     };
     for (const auto& [widget, name] : names) widget->setAccessibleName(name);
-    for (int i = 0; i < CalendarTable::intNumCalendars; ++i) {
+    for (int i = 0; i < CalendarRegistry::Count(); ++i) {
         const CalendarDescriptor& calendar = CalendarRegistry::Calendar(i);
         const QString name = QString::fromUtf8(calendar.name.data(), static_cast<qsizetype>(calendar.name.size()));
         dateLabels_[static_cast<size_t>(i)][1]->setAccessibleName(name);

@@ -86,10 +86,11 @@ void frmMain::BuildDatesFrame() {
     fraDates = Frame("fraDates", this);
     auto* datesGrid = new QGridLayout(fraDates);
     int row = 0;
-    for (CalendarTable::Index index : CalendarRegistry::kDisplayOrder) {
-        const CalendarDescriptor& calendar = CalendarRegistry::Calendar(index);
-        dateLabels_[static_cast<size_t>(index)] = MakePair(calendar.labelName, calendar.title, fraDates);
-        AddPairRow(datesGrid, row++, dateLabels_[static_cast<size_t>(index)]);
+    dateLabels_.resize(static_cast<size_t>(CalendarRegistry::Count()));
+    for (const CalendarDescriptor* calendar : CalendarRegistry::DisplayOrder()) {
+        LabelPair& pair = dateLabels_[static_cast<size_t>(calendar->index)];
+        pair = MakePair(calendar->labelName, calendar->title, fraDates);
+        AddPairRow(datesGrid, row++, pair);
     }
     lblPhaseOfMoon = MakePair("lblPhaseOfMoon", "Phase of Moon, illumination:", fraDates);
     lblAgeOfMoon = MakePair("lblAgeOfMoon", "[Lunation] Age of Moon:", fraDates);

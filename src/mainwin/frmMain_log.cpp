@@ -48,7 +48,7 @@ void frmMain::AddLogEntry(const QString& text, const QString& operation, const Q
     state_.strPendingExtra.clear();
 
     LogEntry::Display display;
-    for (size_t i = 0; i < dateLabels_.size(); ++i) display.dateLabels[i] = dateLabels_[i][1]->text().toStdString();
+    for (const LabelPair& pair : dateLabels_) display.dateLabels.push_back(pair[1]->text().toStdString());
     display.phaseLabel = lblPhaseOfMoon[1]->text().toStdString();
     display.ageLabel = lblAgeOfMoon[1]->text().toStdString();
     display.entryCalendar = state_.intEntryCalendar;
@@ -85,7 +85,7 @@ void frmMain::ViewLog() {
         return;
     }
     // Below the lunar-week row's title (800 twips, about 53 pixels), at the window's left edge.
-    const ClickableLabel* title = dateLabels_[CalendarTable::QLW][0];
+    const ClickableLabel* title = dateLabels_[static_cast<size_t>(CalendarRegistry::DisplayOrder().at(6)->index)][0];
     const QPoint below = mapToGlobal(QPoint(0, title->mapTo(this, QPoint(0, 0)).y() + 53));
     Log().ShowLog(QPoint(frameGeometry().left(), below.y()), width());
 }

@@ -50,7 +50,7 @@ void frmMain::Move() {
     moveStep_ = cboMoveStep->currentIndex();
     moveForward_ = optMoveDirection[0]->isChecked();
     strStepDescription_ =
-        QString::fromStdString(MoveSteps::StepDescription(moveStep_, moveForward_, chkRepeatedly->isChecked()));
+        QString::fromStdString(MoveSteps::StepDescription(MoveSteps::Steps().at(static_cast<size_t>(moveStep_)), moveForward_, chkRepeatedly->isChecked()));
     state_.blnRepeating = chkRepeatedly->isChecked();
     state_.blnLiveClock = false;
     picCheck->hide();

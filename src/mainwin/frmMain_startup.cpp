@@ -9,7 +9,6 @@
 #include "dates/ClockService.h"
 #include "dates/DatePr2.h"
 #include "help/HelpWindow.h"
-#include "core/ModuleStartup.h"
 #include "core/WindowLists.h"
 #include "mainwin/frmMain.h"
 #include "support/DataFolder.h"
@@ -40,7 +39,7 @@ void frmMain::Form_Load() {
     // Defaults, the modules, the lists and a cleared display.
     Initialise();
     // CE is the entry calendar until the saved state says otherwise.
-    state_.intEntryCalendar = CalendarTable::CE;
+    state_.intEntryCalendar = CalendarTable::kDefaultEntryCalendar;
     MarkEntryCalendar();
     EnableDisableFunctions(true);
     cmdQuit->setEnabled(true);
@@ -83,8 +82,6 @@ void frmMain::Form_Load() {
 
 void frmMain::Initialise() {
     SetDefaults();
-    InitialiseModules();
-    for (QWidget* label : dateLabels_[CalendarTable::QLW]) label->setVisible(true);
     for (QPushButton* button : findChildren<QPushButton*>()) {
         QFont f = button->font();
         f.setBold(false);
@@ -115,7 +112,7 @@ void frmMain::SetDefaults() {
     // The window's icon: the full Moon picture with its key colour made transparent.
     QPixmap moon(pictures + "fullmoon.bmp");
     if (!moon.isNull()) {
-        moon.setMask(moon.createMaskFromColor(QColor(200, 0, 0)));
+        moon.setMask(moon.createMaskFromColor(ToQColor(Colours::PictureKey)));
         setWindowIcon(QIcon(moon));
     }
     QDir folder(services_.stateFolder);
@@ -131,7 +128,7 @@ void frmMain::FillLists() {
     cboTimeZone->setCurrentIndex(TimeZones::kGmtIndex);
 
     cboMoveStep->clear();
-    for (std::string_view step : MoveSteps::kSteps) cboMoveStep->addItem(text(step));
+    for (const MoveSteps::StepRule& step : MoveSteps::Steps()) cboMoveStep->addItem(QString::fromStdString(step.text));
     cboMoveStep->setCurrentIndex(MoveSteps::kDefault);
 
     cboRefreshPeriod->clear();
@@ -149,7 +146,8 @@ void frmMain::FillLists() {
     cboTarget->setCurrentIndex(SearchTargets::kDefault);
 
     cboMonthCalendar->clear();
-    for (const auto& item : LunationPageCalendars::kItems) cboMonthCalendar->addItem(text(item.text));
+    for (const CalendarDescriptor* calendar : CalendarRegistry::LunationPageCalendars())
+        cboMonthCalendar->addItem(text(calendar->lunationPage->listText));
     cboMonthCalendar->setCurrentIndex(0);
 }
 

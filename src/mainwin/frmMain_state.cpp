@@ -67,11 +67,8 @@ void frmMain::ApplySavedState(const SavedState& s, int valuesRead) {
     const auto choose = [](QRadioButton* first, QRadioButton* second, bool chooseFirst) {
         (chooseFirst ? first : second)->setChecked(true);
     };
-    const auto include = [this, &s](int item) {
-        return [this, &s, item] {
-            state_.logPreferences.include[static_cast<size_t>(item)] = s.logPreferences.include[static_cast<size_t>(item)];
-        };
-    };
+    // The log boxes are applied as one with the format: the file's reader has checked them all.
+    const auto include = [](int) { return [] {}; };
     // In file order; a bad value stops the reading, and those before it stay applied.
     const std::function<void()> values[SavedStateFile::kValueCount] = {
         [&] { state_.dblCurrentAJDate = s.dblCurrentAJDate; },
@@ -96,7 +93,7 @@ void frmMain::ApplySavedState(const SavedState& s, int valuesRead) {
             lblActualEclipseData->setText(QString::fromStdString(s.eclipseData));
         },
         [] {},
-        [&] { state_.logPreferences.calendarEqualsDate = s.logPreferences.calendarEqualsDate; },
+        [&] { state_.logPreferences = s.logPreferences; },
         include(0), include(1), include(2), include(3), include(4), include(5), include(6), include(7),
         include(8), include(9), include(10),
         [&] { cboMonthCalendar->setCurrentIndex(s.monthCalendar); },
@@ -120,10 +117,7 @@ void frmMain::Reset() {
     if (Dialogs().Show(this, DialogService::Icon::Question, "Reset", "Reset log preferences also?",
                        DialogService::Buttons::YesNo) == DialogService::Answer::Yes) {
         LogPreferences& prefs = state_.logPreferences;
-        prefs.calendarEqualsDate = true;
-        // The lunar week calendar's box keeps its state.
-        for (int item = 0; item < LogPreferences::kItemCount; ++item)
-            if (item != LogPreferences::QLW) prefs.include[static_cast<size_t>(item)] = true;
+        prefs.Reset();
         if (logPreferences_) logPreferences_->SetPreferences(prefs);  // an open window shows them
     }
     Now();

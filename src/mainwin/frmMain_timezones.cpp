@@ -14,8 +14,8 @@ double frmMain::AjdToCjd(double ajd) const { return TimeZones::AjdToCjd(ajd, Cur
 double frmMain::CjdToAjd(double cjd) const { return TimeZones::CjdToAjd(cjd, CurrentFrame()); }
 
 void frmMain::ShowTimeOfDay() {
-    const bool qlw = CalendarRegistry::Calendar(state_.intEntryCalendar).dayStartsAtSixHours;
-    lblTime[1]->setText(QString::fromStdString(TimeZones::TimeLineText(state_.dblCurrentAJDate, CurrentFrame(), qlw)));
+    lblTime[1]->setText(QString::fromStdString(TimeZones::TimeLineText(
+        state_.dblCurrentAJDate, CurrentFrame(), CalendarRegistry::Calendar(state_.intEntryCalendar))));
 }
 
 void frmMain::SelectComputerZone() {
@@ -24,9 +24,8 @@ void frmMain::SelectComputerZone() {
 }
 
 void frmMain::TimeLineClicked() {
-    const bool qlw = CalendarRegistry::Calendar(state_.intEntryCalendar).dayStartsAtSixHours;
-    txbDate->setText(QString::fromStdString(
-        TimeZones::WithTimeOfDay(txbDate->text().toStdString(), state_.dblCurrentAJDate, CurrentFrame(), qlw)));
+    txbDate->setText(QString::fromStdString(TimeZones::WithTimeOfDay(
+        txbDate->text().toStdString(), state_.dblCurrentAJDate, CurrentFrame(), CalendarRegistry::Calendar(state_.intEntryCalendar))));
 }
 
 void frmMain::TimeSystemChosen() {

@@ -5,12 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "support/Colours.h"
+
 namespace MoonData {
 
-// Colour value 200, pure red of intensity 200: the background key of the Moon bitmaps.
-constexpr uint32_t KeyColour = 0xC80000;
-// The colour every caller passes for the background and the shadow: RGB(0, 0, 128).
-constexpr uint32_t DarkBlue = 0x000080;
+// The background key of the Moon bitmaps.
+constexpr uint32_t KeyColour = Colours::PictureKey.Value();
+// The colour every caller passes for the background and the shadow.
+constexpr uint32_t DarkBlue = Colours::Navy.Value();
 
 // A picture box's pixels as 0xRRGGBB, row 0 at the top. Reads outside give 0 and writes
 // outside are ignored, as a picture box clips them.

@@ -33,8 +33,9 @@ bool IsSignedNumber(std::string_view text);
 // Leading and trailing blanks removed.
 std::string Trim(std::string_view text);
 
-// ASCII upper case (entries are read without regard to case).
+// ASCII upper and lower case (entries are read without regard to case).
 std::string UpperCase(std::string text);
+std::string LowerCase(std::string text);
 
 // The number at the start of text, as the entry grammar reads one: optional blanks, an
 // optional sign, digits with at most one decimal point. 0 when there is none.

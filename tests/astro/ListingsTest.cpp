@@ -9,7 +9,6 @@
 using namespace Listings;
 
 TEST(Listings, PhasesOfOneYear) {
-    Syzyg::InitLunations();
     // 2024: 13 new moons (the last on 12-30), 12 full moons.
     const auto rows = ListPhases(2460310.5, 2460676.5);
     int newMoons = 0, fullMoons = 0;
@@ -31,7 +30,6 @@ TEST(Listings, PhasesOfOneYear) {
 }
 
 TEST(Listings, PhaseSpanEdges) {
-    Syzyg::InitLunations();
     EclipseData record{};
     const double full = Syzyg::PhaseTime(100, 2, record);
     auto rows = ListPhases(full, full);  // both ends inclusive
@@ -45,7 +43,6 @@ TEST(Listings, PhaseSpanEdges) {
 }
 
 TEST(Listings, EclipsesOf2024) {
-    Syzyg::InitLunations();
     // 2024: penumbral lunar 03-25, total solar 04-08, partial lunar 09-18, annular 10-02.
     const auto all = ListEclipses(2460310.5, 2460676.5, {});
     ASSERT_EQ(all.size(), 4u);

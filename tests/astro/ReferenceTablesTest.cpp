@@ -107,7 +107,6 @@ TEST(ReferenceTables, MoonAndSunLongitudes) {
 }
 
 TEST(ReferenceTables, MarchEquinox) {
-    SolEq::InitSolEq();
     const CsvTable table("equinox.csv");
     ASSERT_GT(table.size(), 900u);
     ErrorStats near, all;

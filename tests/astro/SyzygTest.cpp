@@ -13,10 +13,7 @@ using namespace Syzyg;
 namespace {
 constexpr double kSecond = 1.0 / 86400.0;
 
-class SyzygTest : public ::testing::Test {
-protected:
-    void SetUp() override { InitLunations(); }
-};
+class SyzygTest : public ::testing::Test {};
 }  // namespace
 
 TEST_F(SyzygTest, Constants) {

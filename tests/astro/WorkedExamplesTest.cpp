@@ -50,7 +50,6 @@ TEST(WorkedExamples, SunChapter25) {
 }
 
 TEST(WorkedExamples, SolsticeChapter27) {
-    SolEq::InitSolEq();
     EXPECT_NEAR(SolEq::SeasonStartTdt(1, 1962), 2437837.39245, 0.000005);  // example 27.a
 }
 

@@ -28,7 +28,7 @@ TEST(CliLog, JulianDatesAndGreenwichInTheSecondFormat) {
         RunCli({"convert", "--log", "--log-format", "1", "--include", "CE,QLW", "--greenwich", "--zone", "-08:00", "2451545 AJD"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "Convert date\n2,451,545.0000 AJD (Greenwich; local = GMT-08:00)\n"
-                     "2000-01-01 CE (Saturday, 4999-10-4-3 QLW\n\n");
+                     "2000-01-01 CE, 4999-10-4-3 QLW\n\n");
 }
 
 TEST(CliLog, RefusedOptions) {

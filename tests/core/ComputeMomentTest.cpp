@@ -42,7 +42,7 @@ TEST(ComputeMoment, Outcomes) {
          "2000-01-01 CE", 0},
         {"empty date box", Request("   ", "3"), O::Refused, EntryError::NoDate, 0, "", -1},
         {"bad days", Request("2000-01-01 ce", "3 days"), O::Refused, EntryError::InvalidDays, 0, "2000-01-01 ce", -1},
-        {"bad date", Request("2000-02-30 ce"), O::Refused, EntryError::InvalidCe, 0, "2000-02-30 CE", -1},
+        {"bad date", Request("2000-02-30 ce"), O::Refused, EntryError{6}, 0, "2000-02-30 CE", -1},
         {"the moment on show", shown, O::NothingToDo, EntryError::None, kNoonJan1, "2000-01-01 CE", 0},
         {"on show, with 0 days", shownZeroDays, O::Moment, EntryError::None, kNoonJan1, "2000-01-01 CE", 0},
         {"code assumed", arcEntry, O::Moment, EntryError::None, std::nan(""), "4696-11-25 ARC", 2},
@@ -63,7 +63,7 @@ TEST(ComputeMoment, Outcomes) {
 TEST(ComputeMoment, MessagesAndTitles) {
     const ComputeResult refused = ComputeMoment(Request("2000-13-01 CE"));
     EXPECT_EQ(refused.title, kEntryErrorTitle);
-    EXPECT_EQ(refused.message, EntryErrorText(EntryError::InvalidCe));
+    EXPECT_EQ(refused.message, EntryErrorText(EntryError{6}));
     ComputeRequest again = Request("2000-01-01 CE");
     again.displayed = kNoonJan1;
     EXPECT_EQ(ComputeMoment(again).message, "Nothing to do!");

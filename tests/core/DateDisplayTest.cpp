@@ -48,7 +48,7 @@ TEST(DateDisplay, LunarWeekLabelUsesTheSixOClockDay) {
     const double morning = 2452009.5 + 5 / 24.0;
     const DateDisplay early = ComputeAllDates(morning, {false, 0}, NumberFormat{});
     const DateDisplay later = ComputeAllDates(morning + 2 / 24.0, {false, 0}, NumberFormat{});
-    EXPECT_EQ(early.qlwDay + 1, later.qlwDay);
+    EXPECT_EQ(early.dayNumbers[QLW] + 1, later.dayNumbers[QLW]);
     EXPECT_EQ(early.civilDay, later.civilDay);
     EXPECT_EQ(later.labels[QLW].caption, "5001-01-3-3 QLW (Daythree in Weekthree of Brevolt, 5001)");
     EXPECT_EQ(later.labels[QLW].shortText, "5001-01-3-3 QLW");

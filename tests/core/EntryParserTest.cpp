@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "core/CalendarRegistry.h"
+#include "calendars/registry/CalendarRegistry.h"
 #include "core/EntryParser.h"
 
 namespace {

@@ -9,17 +9,23 @@ namespace {
 LogEntry::Display DisplayOf(double ajd, int entryCalendar) {
     const DateDisplay dates = ComputeAllDates(ajd, TimeFrame{false, 0}, NumberFormat{});
     LogEntry::Display display;
-    for (size_t i = 0; i < display.dateLabels.size(); ++i) display.dateLabels[i] = dates.labels[i].caption;
+    for (const DateLabel& label : dates.labels) display.dateLabels.push_back(label.caption);
     display.phaseLabel = "Crescent moon (waxing), 23.4%";
     display.ageLabel = "[157] 3 days, 4 hrs, 5 mins (10.7%)";
     display.entryCalendar = entryCalendar;
     return display;
 }
-LogPreferences Only(std::initializer_list<LogPreferences::Item> items, bool calendarEqualsDate = true) {
+// Only the given calendars (and Moon boxes) ticked.
+enum Moon { kPhase = -1, kLunation = -2 };
+LogPreferences Only(std::initializer_list<int> items, bool calendarEqualsDate = true) {
     LogPreferences preferences;
+    preferences.SetAll(false);
     preferences.calendarEqualsDate = calendarEqualsDate;
-    preferences.include.fill(false);
-    for (auto item : items) preferences.include[item] = true;
+    for (int item : items) {
+        if (item == kPhase) preferences.phaseOfMoon = true;
+        else if (item == kLunation) preferences.lunationAndAge = true;
+        else preferences.SetIncluded(item, true);
+    }
     return preferences;
 }
 constexpr double kMoment = 2456283.0;  // 2012-12-21 12:00 GMT
@@ -39,21 +45,22 @@ TEST(LogEntry, CalendarEqualsDate) {
 }
 
 TEST(LogEntry, DateThenCalendar) {
-    const LogPreferences preferences = Only({LogPreferences::CE, LogPreferences::ARC, LogPreferences::QLW,
-                                             LogPreferences::AJD}, false);
+    const LogPreferences preferences =
+        Only({CalendarTable::CE, CalendarTable::JC, CalendarTable::ARC, CalendarTable::QLW, CalendarTable::AJD}, false);
     const std::string entry =
         LogEntry::Entry("x", "Now", "", DisplayOf(kMoment, CalendarTable::VO), preferences, "\n");
-    // CE up to its first comma, ARC and QLW before their long forms, AJD whole.
-    EXPECT_EQ(entry, "Now\nx\n2012-12-21 CE (Friday, 4709-12-08 ARC, 5012-10-2-2 QLW, 2,456,283.0000 AJD\n\n");
+    // Every date before its long form in parentheses (an item that reads back as an entry), AJD
+    // whole.
+    EXPECT_EQ(entry, "Now\nx\n2012-12-21 CE, 2012-12-08 JC, 4709-12-08 ARC, 5012-10-2-2 QLW, 2,456,283.0000 AJD\n\n");
 }
 
 TEST(LogEntry, MoonLineAndExtra) {
     const auto display = DisplayOf(kMoment, CalendarTable::CE);
     EXPECT_EQ(LogEntry::Entry("d", "op", "", display, Only({}), "\n"), "op\nd\n\n");
     EXPECT_EQ(LogEntry::Entry("d", "op", "Total lunar eclipse", display, Only({}), "\n"), "op\nd\nTotal lunar eclipse\n\n");
-    EXPECT_EQ(LogEntry::Entry("d", "op", "", display, Only({LogPreferences::LunationAndAge}), "\n"),
+    EXPECT_EQ(LogEntry::Entry("d", "op", "", display, Only({kLunation}), "\n"),
               "op\nd\nLunation and age = [157] 3 days, 4 hrs, 5 mins (10.7%).\n\n");
-    EXPECT_EQ(LogEntry::Entry("d", "op", "", display, Only({LogPreferences::PhaseOfMoon}), "\n"),
+    EXPECT_EQ(LogEntry::Entry("d", "op", "", display, Only({kPhase}), "\n"),
               "op\nd\nCrescent moon (waxing), illum. =  23.4%.\n\n");
     EXPECT_EQ(LogEntry::Header("Selvanor", "\r\n"), std::string("Selvanor\r\n") + LogEntry::kDocumentationAddress + "\r\n\r\n");
 }
@@ -62,10 +69,10 @@ TEST(LogEntry, MoonLineAndExtra) {
 // is written, once, on one line.
 TEST(LogEntry, EveryEntryCalendarInBothFormats) {
     LogPreferences all;
-    all.include.fill(true);
+    all.SetAll(true);
     for (bool calendarEqualsDate : {true, false}) {
         all.calendarEqualsDate = calendarEqualsDate;
-        for (int entryCalendar = 0; entryCalendar < CalendarTable::intNumCalendars; ++entryCalendar) {
+        for (int entryCalendar = 0; entryCalendar < CalendarRegistry::Count(); ++entryCalendar) {
             const std::string entry = LogEntry::Entry("date", "op", "", DisplayOf(kMoment, entryCalendar), all, "\n");
             const size_t start = std::string("op\ndate\n").size();
             const std::string line = entry.substr(start, entry.find('\n', start) - start);

@@ -5,8 +5,7 @@
 
 #include <cmath>
 
-#include "core/CalendarRegistry.h"
-#include "core/ModuleStartup.h"
+#include "calendars/registry/CalendarRegistry.h"
 #include "dates/DatePr2.h"
 #include "core/History.h"
 #include "core/MoveOnce.h"
@@ -21,10 +20,9 @@ constexpr TimeFrame kIndia{false, 330};
 // The moment of a date typed in a calendar ("2003-01-31", CE) at a time of day in the frame.
 double MomentOf(const std::string& date, int calendar, double timeOfDay, const TimeFrame& frame) {
     int32_t jdn = 0;
-    EXPECT_EQ(CalendarRegistry::Calendar(calendar).readDate(date, jdn), EntryError::None) << date;
-    const bool qlw = CalendarRegistry::Calendar(calendar).dayStartsAtSixHours;
+    EXPECT_EQ(CalendarRegistry::Calendar(calendar).readDate(date, jdn), 0) << date;
     // A lunar-week day starts at 06:00: its earlier hours belong to the next civil day.
-    const double civil = jdn + (qlw && timeOfDay < 0.25 ? 1.0 : 0.0);
+    const double civil = jdn + (timeOfDay < CalendarRegistry::Calendar(calendar).dayStart ? 1.0 : 0.0);
     return TimeZones::CjdToAjd(civil + timeOfDay, frame);
 }
 
@@ -37,10 +35,7 @@ double TimeOfDay(double ajd, const TimeFrame& frame) {
     return x - std::floor(x);
 }
 
-class MoveOnceTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { InitialiseModules(); }
-};
+class MoveOnceTest : public ::testing::Test {};
 
 struct ClampRow {
     const char* from;
@@ -86,19 +81,18 @@ TEST_F(MoveOnceTest, CalendarStepsKeepTheTimeOfDayInTheFrame) {
         for (double time : {0.0, 0.2499, 0.25, 0.6632, 0.9993}) {
             for (int32_t day = static_cast<int32_t>(dblEarliestAJD) + 1000; day < dblLatestAJD; day += 99991) {
                 const double from = TimeZones::CjdToAjd(day + time, frame);
-                for (size_t step = 3; step < MoveSteps::kSteps.size(); ++step) {
-                    const MoveSteps::StepRule& rule = MoveSteps::kRules[step];
-                    const bool qlw = rule.calendar == CalendarTable::QLW;
-                    const int32_t shownDay = qlw && time < 0.25 ? day - 1 : day;
+                for (const MoveSteps::StepRule& rule : MoveSteps::Steps()) {
+                    if (rule.calendar < 0) continue;
+                    const double dayStart = CalendarRegistry::Calendar(rule.calendar).dayStart;
+                    const int32_t shownDay = time < dayStart ? day - 1 : day;
                     for (bool forward : {true, false}) {
-                        const auto result = MoveOnce(from, static_cast<int>(step), forward, frame, CalendarTable::CE);
+                        const auto result = MoveOnce(from, rule, forward, frame, CalendarTable::CE);
                         ASSERT_TRUE(result.moved);
                         const DateDisplay after = ComputeAllDates(result.ajd, frame, NumberFormat{});
-                        EXPECT_EQ(qlw ? after.qlwDay : after.civilDay,
-                                  *CalendarRegistry::StepOf(rule.calendar, rule.unit)(shownDay, forward))
-                            << MoveSteps::kSteps[step] << " from day " << day << " at " << time;
-                        EXPECT_NEAR(TimeOfDay(result.ajd, frame), time, 1e-6) << MoveSteps::kSteps[step];
-                        EXPECT_EQ(forward, result.ajd > from) << MoveSteps::kSteps[step];
+                        EXPECT_EQ(after.dayNumbers[static_cast<size_t>(rule.calendar)], *rule.apply(shownDay, forward))
+                            << rule.text << " from day " << day << " at " << time;
+                        EXPECT_NEAR(TimeOfDay(result.ajd, frame), time, 1e-6) << rule.text;
+                        EXPECT_EQ(forward, result.ajd > from) << rule.text;
                         EXPECT_EQ(result.entryCalendar, rule.calendar);
                     }
                 }
@@ -114,17 +108,17 @@ TEST_F(MoveOnceTest, LunarWeekStepsLandOnTheMovedLunarWeekDate) {
     for (const TimeFrame& frame : {kGreenwich, kIndia}) {
         for (const char* date : dates) {
             int32_t jdn = 0;
-            ASSERT_EQ(CalendarRegistry::Calendar(CalendarTable::QLW).readDate(date, jdn), EntryError::None) << date;
+            ASSERT_EQ(CalendarRegistry::Calendar(CalendarTable::QLW).readDate(date, jdn), 0) << date;
             for (double time : {0.0, 0.2, 0.2499, 0.25, 0.5, 0.99}) {
                 const double from = MomentOf(date, CalendarTable::QLW, time, frame);
-                ASSERT_EQ(ComputeAllDates(from, frame, NumberFormat{}).qlwDay, jdn);
+                ASSERT_EQ(ComputeAllDates(from, frame, NumberFormat{}).dayNumbers[CalendarTable::QLW], jdn);
                 for (const char* unit : {"week", "month", "year"}) {
                     const int step = MoveSteps::StepIndex(std::string("1 QLW ") + unit);
                     for (bool forward : {true, false}) {
                         const auto expected = CalendarRegistry::StepOf(CalendarTable::QLW, unit)(jdn, forward);
                         const auto result = MoveOnce(from, step, forward, frame, CalendarTable::CE);
                         ASSERT_TRUE(expected && result.moved);
-                        EXPECT_EQ(ComputeAllDates(result.ajd, frame, NumberFormat{}).qlwDay, *expected)
+                        EXPECT_EQ(ComputeAllDates(result.ajd, frame, NumberFormat{}).dayNumbers[CalendarTable::QLW], *expected)
                             << date << " " << unit << " " << forward << " at " << time;
                         EXPECT_NEAR(TimeOfDay(result.ajd, frame), time, 1e-6);
                     }
@@ -162,10 +156,10 @@ TEST_F(MoveOnceTest, CommonEraStepsComeBackOverTheRange) {
 TEST_F(MoveOnceTest, StepsNearTheRangeEndsAreMadeAndReported) {
     for (double end : {dblEarliestAJD, dblLatestAJD}) {
         for (double offset : {-400.0, -1.0, 0.0, 1.0, 400.0}) {
-            for (int step = 0; step < static_cast<int>(MoveSteps::kSteps.size()); ++step)
+            for (const MoveSteps::StepRule& rule : MoveSteps::Steps())
                 for (bool forward : {true, false})
-                    EXPECT_TRUE(MoveOnce(end + offset, step, forward, kGreenwich, 0).moved)
-                        << MoveSteps::kSteps[step] << " from " << end + offset;
+                    EXPECT_TRUE(MoveOnce(end + offset, rule, forward, kGreenwich, 0).moved)
+                        << rule.text << " from " << end + offset;
         }
     }
     for (const char* cycle : {"1 VO cycle", "1 DVG cycle", "1 LLT cycle"}) {
@@ -181,8 +175,11 @@ TEST_F(MoveOnceTest, StepsNearTheRangeEndsAreMadeAndReported) {
 }
 
 TEST_F(MoveOnceTest, TextsOfAMove) {
-    EXPECT_EQ(MoveSteps::StepDescription(3, true, true), "Move forward 1 CE month repeatedly.");
-    EXPECT_EQ(MoveSteps::StepDescription(0, false, false), "Move back 1 minute.");
+    const std::vector<MoveSteps::StepRule> steps = MoveSteps::Steps();
+    ASSERT_EQ(steps.size(), 20u);
+    EXPECT_EQ(MoveSteps::StepDescription(steps[3], true, true), "Move forward 1 CE month repeatedly.");
+    EXPECT_EQ(MoveSteps::StepDescription(steps[0], false, false), "Move back 1 minute.");
+    EXPECT_EQ(steps[13].text, "1 DVG cycle");  // the saved state holds the index
     EXPECT_EQ(MoveSteps::StepIndex("1 QLW year"), 19);
     EXPECT_EQ(MoveSteps::StepIndex("1 qlw year"), -1);
 

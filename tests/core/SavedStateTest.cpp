@@ -40,7 +40,13 @@ SavedState Sample() {
     s.logOn = true;
     s.eclipseData = "Total solar eclipse\nSaros 133\nGamma -0.37\nMagnitude 1.05\nDuration 4m 09s\nLunation 160";
     s.logPreferences.calendarEqualsDate = false;
-    s.logPreferences.include = {false, true, false, true, false, true, false, true, false, true, true};
+    // The file's order: CE, JC, ARC, VO, LLT, DVG, CJD, AJD, phase, lunation, QLW.
+    for (int calendar : {CalendarTable::JC, CalendarTable::VO, CalendarTable::DVG, CalendarTable::AJD})
+        s.logPreferences.SetIncluded(calendar, true);
+    for (int calendar : {CalendarTable::CE, CalendarTable::ARC, CalendarTable::LLT, CalendarTable::CJD})
+        s.logPreferences.SetIncluded(calendar, false);
+    s.logPreferences.phaseOfMoon = false;
+    s.logPreferences.SetIncluded(CalendarTable::QLW, true);
     s.monthCalendar = 4;
     return s;
 }

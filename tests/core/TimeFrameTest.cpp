@@ -2,10 +2,16 @@
 
 #include <cmath>
 
-#include "core/CalendarRegistry.h"
+#include "calendars/registry/CalendarRegistry.h"
 #include "core/TimeFrame.h"
 
 using namespace TimeZones;
+
+namespace {
+// The clock of a calendar whose days begin at midnight, and of the lunar week calendar's.
+const CalendarDescriptor& kCivil = CalendarRegistry::Calendar(CalendarTable::CE);
+const CalendarDescriptor& kQlw = CalendarRegistry::Calendar(CalendarTable::QLW);
+}  // namespace
 
 TEST(TimeZones, ZoneListTextsAndOffsets) {
     const std::pair<int, const char*> rows[] = {{0, "GMT - 12:00"}, {1, "GMT - 11:30"}, {23, "GMT - 00:30"},
@@ -37,13 +43,13 @@ TEST(TimeZones, JulianDatesOfTheFrames) {
 
 TEST(TimeZones, TimeLine) {
     const double midnightGmt = 2451544.5;
-    EXPECT_EQ(TimeLineText(midnightGmt, {false, 0}, false), "00:00 (local=GMT)");
-    EXPECT_EQ(TimeLineText(midnightGmt, {true, 0}, false), "00:00 (GMT=local)");
-    EXPECT_EQ(TimeLineText(midnightGmt, {false, 330}, false), "05:30 (local)");
-    EXPECT_EQ(TimeLineText(midnightGmt, {true, 330}, false), "00:00 (GMT)");
+    EXPECT_EQ(TimeLineText(midnightGmt, {false, 0}, kCivil), "00:00 (local=GMT)");
+    EXPECT_EQ(TimeLineText(midnightGmt, {true, 0}, kCivil), "00:00 (GMT=local)");
+    EXPECT_EQ(TimeLineText(midnightGmt, {false, 330}, kCivil), "05:30 (local)");
+    EXPECT_EQ(TimeLineText(midnightGmt, {true, 330}, kCivil), "00:00 (GMT)");
     // Lunar-week days run 06:00 to 06:00: civil 05:00 reads 23:00 of the day before.
-    EXPECT_EQ(TimeLineText(midnightGmt + 5 / 24.0, {false, 0}, true), "23:00 (local QLW)");
-    EXPECT_EQ(TimeLineText(midnightGmt, {true, 0}, true), "18:00 (Greenwich QLW)");
+    EXPECT_EQ(TimeLineText(midnightGmt + 5 / 24.0, {false, 0}, kQlw), "23:00 (local QLW)");
+    EXPECT_EQ(TimeLineText(midnightGmt, {true, 0}, kQlw), "18:00 (Greenwich QLW)");
 }
 
 TEST(TimeZones, ZoneIndexOfAnOffset) {
@@ -54,11 +60,11 @@ TEST(TimeZones, ZoneIndexOfAnOffset) {
 
 TEST(TimeZones, TimeLineClickAppendsTheDisplayedTime) {
     const double ajd = 2451545.0 + 2 / 24.0 + 28 / 1440.0;  // 14:28 GMT
-    EXPECT_EQ(WithTimeOfDay("2003-12-31 CE 09:00", ajd, {false, 0}, false), "2003-12-31 CE 14:28");
-    EXPECT_EQ(WithTimeOfDay("2003-12-31 CE", ajd, {false, 0}, false), "2003-12-31 CE 14:28");
-    EXPECT_EQ(WithTimeOfDay("", ajd, {false, 0}, false), "");
-    EXPECT_EQ(WithTimeOfDay("ab", ajd, {false, 0}, false), "ab");
-    EXPECT_NO_THROW(WithTimeOfDay("1:30 CE", ajd, {false, 0}, false));
+    EXPECT_EQ(WithTimeOfDay("2003-12-31 CE 09:00", ajd, {false, 0}, kCivil), "2003-12-31 CE 14:28");
+    EXPECT_EQ(WithTimeOfDay("2003-12-31 CE", ajd, {false, 0}, kCivil), "2003-12-31 CE 14:28");
+    EXPECT_EQ(WithTimeOfDay("", ajd, {false, 0}, kCivil), "");
+    EXPECT_EQ(WithTimeOfDay("ab", ajd, {false, 0}, kCivil), "ab");
+    EXPECT_NO_THROW(WithTimeOfDay("1:30 CE", ajd, {false, 0}, kCivil));
 }
 
 TEST(CalendarTable, CalendarIndex) {

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include "calendars/registry/CalendarRegistry.h"
 #include "lunation_calendar/frmCalendar.h"
 #include "mainwin/WindowFixture.h"
 
@@ -59,10 +60,10 @@ TEST_F(LunationWindowTest, OpensOnTheLunationOfTheDisplayedMoment) {
         calendar->grab().save(qEnvironmentVariable("SELVANOR_LUNATION_SCREENSHOT"));
 
     // Today's rectangle runs down the left of its cell; the full Moon of cell 14 is bright.
-    const QPoint today = CellCorner(calendar->Page().Today()->cell, kArc);
+    const QPoint today = CellCorner(calendar->Page().Today()->cell, CalendarTable::ARC);
     const QColor background = Pixel(calendar, 5, 300);
     EXPECT_EQ(Pixel(calendar, today.x() - 10, today.y() + 50), LunationPainter::kTodayColour);
-    const QPoint full = CellCorner(14, kArc);
+    const QPoint full = CellCorner(14, CalendarTable::ARC);
     EXPECT_GT(Pixel(calendar, full.x() + 10 + 32, full.y() + 1 + 32).lightness(), 150);
 
     // The next page has no today: no rectangle.
@@ -179,7 +180,7 @@ TEST_F(LunationWindowTest, MissingPicturesLeaveCellsEmpty) {
     frmCalendar calendar(window.get(), Find<QComboBox>("cboMonthCalendar"), services);
     calendar.Open(kJan1st2000 + 0.0, 0);
     EXPECT_TRUE(calendar.blnFormLoaded);
-    const QPoint full = CellCorner(14, kArc);
+    const QPoint full = CellCorner(14, CalendarTable::ARC);
     EXPECT_EQ(Pixel(&calendar, full.x() + 10 + 32, full.y() + 1 + 32), Pixel(&calendar, 5, 300));
     EXPECT_EQ(calendar.lblTitle->text(), "Lunation -1 (Dionysus)");
 }

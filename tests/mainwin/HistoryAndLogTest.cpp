@@ -160,7 +160,9 @@ TEST_F(HistoryAndLog, PreferencesChooseWhatAnEntryHolds) {
     EXPECT_TRUE(LogText().contains("2012-12-21 CE 12:00 (local = GMT)\r\nLunation and age = [")) << LogText().toStdString();
     Find<QPushButton>("cmdLogPreferences")->click();
     preferences->findChild<QPushButton*>("cmdSetALL")->click();
-    for (bool included : window->State().logPreferences.include) EXPECT_TRUE(included);
+    const LogPreferences& all = window->State().logPreferences;
+    for (int calendar = 0; calendar < CalendarRegistry::Count(); ++calendar) EXPECT_TRUE(all.Includes(calendar));
+    EXPECT_TRUE(all.phaseOfMoon && all.lunationAndAge);
 }
 
 TEST_F(HistoryAndLog, AnEclipseEntryShowsItsDataAgainInAnotherZone) {

@@ -70,7 +70,7 @@ SavedState Sample() {
     s.logOn = true;
     s.eclipseData = "Total solar eclipse";
     s.logPreferences.calendarEqualsDate = false;
-    s.logPreferences.include.fill(false);
+    s.logPreferences.SetAll(false);
     s.monthCalendar = 3;
     return s;
 }
@@ -274,7 +274,8 @@ TEST_F(StateWindowTest, ResetReturnsTheChoicesAndAsksAboutTheLogPreferences) {
         ExpectPresentMoment(w);
         const LogPreferences& prefs = w.State().logPreferences;
         EXPECT_EQ(prefs.calendarEqualsDate, yes);
-        for (int item = 0; item < LogPreferences::kItemCount; ++item)
-            EXPECT_EQ(prefs.include[static_cast<size_t>(item)], yes && item != LogPreferences::QLW) << item;
+        for (int calendar = 0; calendar < CalendarRegistry::Count(); ++calendar)
+            EXPECT_EQ(prefs.Includes(calendar), yes && calendar != CalendarTable::QLW) << calendar;
+        EXPECT_EQ(prefs.phaseOfMoon && prefs.lunationAndAge, yes);
     }
 }

@@ -17,10 +17,6 @@ constexpr double Pi = 3.14159265358979323846;
 
 class MoonStateTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        Syzyg::InitLunations();
-        SolEq::InitSolEq();
-    }
     static double PhaseTime(int32_t n, int k) {
         EclipseData record{};
         return Syzyg::PhaseTime(n, k, record);

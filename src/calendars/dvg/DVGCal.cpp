@@ -94,11 +94,6 @@ size_t CutAfterDash(const std::string& text, size_t pos) {
 
 }  // namespace
 
-void InitDvgMonthNames() {
-    // The table is a compile-time constant; the start-up step is kept so that start-up
-    // reads the same for every module.
-}
-
 std::string DvgMonthName(int month) {
     return month >= 1 && month <= 13 ? kMonthNames[static_cast<size_t>(month)] : "";
 }

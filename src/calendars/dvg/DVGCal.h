@@ -18,8 +18,6 @@ struct DvgDate {
     bool valid;
 };
 
-// Start-up step of the month-name table (the table itself is constant).
-void InitDvgMonthNames();
 // "Athena" .. "Maria" for 1..13, the empty text otherwise.
 std::string DvgMonthName(int month);
 

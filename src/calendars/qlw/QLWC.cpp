@@ -144,8 +144,6 @@ bool ReadNumber(std::string_view text, size_t& pos, int32_t& value) {
 
 }  // namespace
 
-void InitQlwNames() {}
-
 int32_t QlwDayOfMoment(double t) {
     const double d = std::floor(t + 0.25);
     // Outside 32 bits only for moments no caller passes; clamp rather than overflow.

@@ -45,9 +45,6 @@ struct NewMoon {
     int32_t lunation;
 };
 
-// The start-up step of the name tables; they are constant, so it has nothing to do.
-void InitQlwNames();
-
 // The QLW day number of a GMT Julian date t: floor(t + 0.25), since a QLW day begins six
 // hours after the civil midnight and a Julian date begins at noon.
 int32_t QlwDayOfMoment(double t);

@@ -10,8 +10,6 @@
 
 namespace VoCal {
 
-void InitLunarCalendarConstants() {}
-
 bool ParseVoDate(const std::string& text, VoDate& date) {
     return voslc_datestr_to_voslc_date(text.c_str(), &date) == 1;
 }

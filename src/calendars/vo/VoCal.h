@@ -11,10 +11,6 @@ namespace VoCal {
 // Years in a VO cycle.
 constexpr int VoYearsPerCycle = 60;
 
-// The start-up step of the VO and LLT modules; their constants are compile-time constants, so
-// it has nothing to do.
-void InitLunarCalendarConstants();
-
 // Reads "cycle-year-month-day" (the text before the code "VO"); true when it was read.
 bool ParseVoDate(const std::string& text, VoDate& date);
 // True, with valid = 1 and jdn set, when the date exists; false otherwise (jdn untouched).

@@ -3,113 +3,78 @@
 #include <algorithm>
 #include <cmath>
 
-#include "astro/SolEq.h"
 #include "astro/Syzyg.h"
-#include "calendars/arc/ArcCal.h"
-#include "calendars/dvg/DVGCal.h"
-#include "calendars/llt/LltCal.h"
-#include "calendars/qlw/QLWC.h"
-#include "calendars/vo/VoCal.h"
+#include "calendars/descriptor/DescriptorGlue.h"
+#include "calendars/registry/CalendarRegistry.h"
 #include "dates/DatePr2.h"
+#include "support/JulianDates.h"
 
 namespace LunationPage {
 
 namespace {
 
-constexpr std::array<const char*, 5> kCodes = {"ARC", "VO", "DVG", "LLT", "QLW"};
-
-// A lunar-week day begins at 06:00, a quarter of a day after the civil midnight.
-constexpr double kQlwDayStart = 0.25;
-
-// The number written with one leading blank when it is not negative: " 5", "-5".
-std::string Blank(int value) { return value < 0 ? std::to_string(value) : " " + std::to_string(value); }
-
-// The day of the chronological Julian date of new moon n in the time frame.
+// The day of the new moon of lunation n in the time frame, counted from the calendar's day start.
 int32_t NewMoonDay(int32_t lunation, int calendar, int offsetMinutes) {
     EclipseData record{};
-    double x = SolEq::CjdAtOffset(Syzyg::PhaseTime(lunation, 0, record), offsetMinutes);
-    if (calendar == kQlw) x -= kQlwDayStart;
+    const double dayStart = CalendarRegistry::IsIndex(calendar) ? CalendarRegistry::Calendar(calendar).dayStart : 0.0;
+    const double x = CjdOfAjd(Syzyg::PhaseTime(lunation, 0, record), offsetMinutes) - dayStart;
     return static_cast<int32_t>(std::floor(x));
 }
 
 std::string CommonEraLine(const CalendarDate& date, int weekday) {
     return DatePr2::WeekdayName(weekday).substr(0, 3) + " " + DatePr2::MonthName(date.month).substr(0, 3) +
-           Blank(date.day);
+           CalendarGlue::Blank(date.day);
 }
 
-// The calendar line of a day and, for the title, the full name of its month.
-struct CalendarTexts {
-    std::string line, monthName;
-};
+const LunationPageTexts* PageTexts(int calendar) {
+    return CalendarRegistry::IsIndex(calendar) ? CalendarRegistry::Calendar(calendar).lunationPage : nullptr;
+}
 
-CalendarTexts CalendarTextsOf(int calendar, int32_t dayNumber) {
-    switch (calendar) {
-        case kArc: {
-            CalendarDate d{0, 0, 0, 'R', dayNumber, 0};
-            ArcCal::JdnToArcDate(d);
-            const std::string month = ArcCal::ArcMonthName(d.month);
-            return {month + Blank(d.day), month};
-        }
-        case kVo: {
-            VoDate d{};
-            d.jdn = dayNumber;
-            VoCal::JdnToVoDate(d);
-            const std::string month = VoCal::VoMonthName(d.month);
-            return {month + Blank(d.day), month};
-        }
-        case kDvg: {
-            DVGCal::DvgDate d{};
-            d.jdn = dayNumber;
-            DVGCal::JdnToDvgDate(d);
-            const std::string month = DVGCal::DvgMonthName(d.month);
-            return {month + Blank(d.day), month};
-        }
-        case kLlt: {
-            LltDate d{};
-            d.jdn = dayNumber;
-            LltCal::JdnToLltDate(d);
-            std::string name = LltCal::LltDayName(d.day);  // "Sophiesday" -> "Sophie"
-            if (name.size() > 4) name.resize(name.size() - 4);
-            return {name + Blank(d.triday) + " " + LltCal::LltShortMonthName(d.month), LltCal::LltMonthName(d.month)};
-        }
-        case kQlw: {
-            QLWC::QlwDate d{};
-            d.jdn = dayNumber;
-            // The day names read the week lengths this conversion leaves in the module.
-            QLWC::JdnToQlwDate(d);
-            std::string name = d.day <= 5 ? "Day" + std::to_string(d.day) : QLWC::QlwDayName(d);
-            if (name == "Nineday") name = "9day";
-            return {name + " W" + std::to_string(d.week) + " " + QLWC::QlwShortMonthName(d.month),
-                    QLWC::QlwMonthName(d.month)};
-        }
-        default:
-            return {"Undefined calendar", ""};
-    }
+LunationCellTexts CalendarTextsOf(int calendar, int32_t dayNumber) {
+    const LunationPageTexts* texts = PageTexts(calendar);
+    return texts ? texts->cell(dayNumber) : LunationCellTexts{"Undefined calendar", ""};
 }
 
 }  // namespace
 
 int CalendarOfListEntry(int listIndex) {
-    return listIndex >= 0 && listIndex < static_cast<int>(kCalendarOfListEntry.size())
-               ? kCalendarOfListEntry[static_cast<size_t>(listIndex)]
-               : -1;
+    const auto calendars = CalendarRegistry::LunationPageCalendars();
+    return listIndex >= 0 && listIndex < static_cast<int>(calendars.size()) ? calendars[static_cast<size_t>(listIndex)]->index
+                                                                            : -1;
 }
 
-int CalendarOfCode(const std::string& code) {
-    for (size_t i = 0; i < kCodes.size(); ++i)
-        if (code == kCodes[i]) return kCalendarOfListEntry[i];
+int ListEntryOfCalendar(int calendar) {
+    const auto calendars = CalendarRegistry::LunationPageCalendars();
+    for (size_t i = 0; i < calendars.size(); ++i)
+        if (calendars[i]->index == calendar) return static_cast<int>(i);
     return -1;
 }
 
-std::string CodeOfCalendar(int calendar) {
-    for (size_t i = 0; i < kCodes.size(); ++i)
-        if (calendar == kCalendarOfListEntry[i]) return kCodes[i];
-    return "";
+int CalendarOfCode(const std::string& code) {
+    for (const CalendarDescriptor* calendar : CalendarRegistry::LunationPageCalendars())
+        if (calendar->code == code) return calendar->index;
+    return -1;
+}
+
+std::string PageCalendarCodes(const std::string& separator, const std::string& lastSeparator) {
+    const auto calendars = CalendarRegistry::LunationPageCalendars();
+    std::string codes;
+    for (size_t i = 0; i < calendars.size(); ++i) {
+        if (i > 0) codes += i + 1 == calendars.size() && !lastSeparator.empty() ? lastSeparator : separator;
+        codes += calendars[i]->code;
+    }
+    return codes;
 }
 
 std::string LimitMessageTitle(bool next) { return std::string("Show ") + (next ? "next" : "previous") + " lunation"; }
 
-int CellWidth(int calendar) { return calendar == kDvg || calendar == kLlt ? 129 : 110; }
+// A calendar without a page of its own: the narrow columns.
+constexpr int kDefaultCellWidth = 110;
+
+int CellWidth(int calendar) {
+    const LunationPageTexts* texts = PageTexts(calendar);
+    return texts ? texts->cellWidth : kDefaultCellWidth;
+}
 
 int PageWidth(int calendar) { return 2 * kGridLeft + kCellsPerRow * CellWidth(calendar); }
 
@@ -168,7 +133,7 @@ Page ComputePage(int32_t lunation, int calendar, int32_t todayDayNumber, int off
         const int weekday = DatePr2::DayOfWeek(day.dayNumber);
         day.commonEraLine = CommonEraLine(ce, weekday);
         day.weekend = weekday == 6 || weekday == 0;
-        CalendarTexts texts = CalendarTextsOf(calendar, day.dayNumber);
+        LunationCellTexts texts = CalendarTextsOf(calendar, day.dayNumber);
         day.calendarLine = std::move(texts.line);
         if (cell == 15) titleMonth = std::move(texts.monthName);
         day.pictureFile = "day" + std::to_string(cell + 1) + ".gif";

@@ -1,7 +1,7 @@
 // The lunation page: one lunation laid out as a calendar page of 4 rows of 8 cells, each day
 // with its day of the lunation, its date in one of the lunar calendars and its Common Era date.
 // Plain C++: the window, the command line and the benchmark all build the page here and only
-// draw it themselves. Needs the lunation module started (Syzyg::InitLunations).
+// draw it themselves.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -10,22 +10,17 @@
 
 namespace LunationPage {
 
-// The calendars a page can be drawn in, by their index in the calendar table.
-inline constexpr int kArc = 2;
-inline constexpr int kVo = 3;
-inline constexpr int kLlt = 4;
-inline constexpr int kDvg = 5;
-inline constexpr int kQlw = 8;
-
-// The calendar of each entry of the main window's calendar list ("Archetypes Calendar dates",
-// "Varnel-Ostrik Solilunar dates", "Dunhale-Varnel Goddess dates", "Lunar Liberalia Triday
-// dates", "Quillon Lunar Week dates"): note that the list puts DVG before LLT.
-inline constexpr std::array<int, 5> kCalendarOfListEntry = {kArc, kVo, kDvg, kLlt, kQlw};
-// The calendar-table index of a list entry; -1 (an undefined calendar) for any other entry.
+// The calendar of each entry of the window's list of lunation-page calendars (the registry's
+// lunation-page calendars in order); -1 (an undefined calendar) for any other entry.
 int CalendarOfListEntry(int listIndex);
-// "ARC", "VO", "LLT", "DVG", "QLW" -> calendar-table index; -1 for anything else.
+// The list entry of a calendar; -1 when a page cannot be drawn in it.
+int ListEntryOfCalendar(int calendar);
+// A code of a calendar a page can be drawn in ("ARC", "VO", ...) -> calendar-table index; -1
+// for anything else.
 int CalendarOfCode(const std::string& code);
-std::string CodeOfCalendar(int calendar);
+// "ARC|VO|DVG|LLT|QLW": the codes a page can be drawn in, joined by separator (the last two by
+// lastSeparator when one is given).
+std::string PageCalendarCodes(const std::string& separator, const std::string& lastSeparator = "");
 
 // The lunations whose pages can be shown: those of the accepted moments (the end of -3201 to
 // 6000-01-01 CE).
@@ -48,7 +43,8 @@ inline constexpr int kCalendarLineDy = kDayNumberDy + 28;    // 80
 inline constexpr int kCommonEraLineDy = kCalendarLineDy + 14;  // 94
 inline constexpr int kTitleTop = 10;
 inline constexpr int kYearAndMonthTop = 40;
-// The Goddess and Triday calendars write longer day cells and get wider columns.
+// The width of a column in the calendar (its descriptor's; calendars with longer cells get
+// wider columns).
 int CellWidth(int calendar);
 // 2 x GridLeft + 8 columns.
 int PageWidth(int calendar);
@@ -75,7 +71,7 @@ struct Day {
 
 struct Page {
     int32_t lunation = 0;
-    int calendar = kArc;
+    int calendar = -1;
     int32_t firstDayNumber = 0;
     int days = 0;  // 29 or 30
     std::string title;        // "Lunation 0 (Maria)"
@@ -91,8 +87,8 @@ inline constexpr int FrameOffsetMinutes(bool greenwich, int zoneOffsetMinutes) {
     return greenwich ? 0 : zoneOffsetMinutes;
 }
 
-// The first day number of lunation n's page: the day of its new moon in the time frame; for the
-// lunar week calendar, whose days begin six hours after midnight, the day six hours earlier.
+// The first day number of lunation n's page: the day of its new moon in the time frame, counted
+// from the calendar's day start (for the lunar week calendar, the day six hours earlier).
 int32_t FirstDayOfLunation(int32_t lunation, int calendar, int offsetMinutes);
 
 // The page of lunation n in the calendar (a calendar-table index; any other index gives the

@@ -21,11 +21,6 @@ std::string PhaseLine(const char* name, double halfMinutes, double momentAjd, co
            " and lasts " + StrProc::DurationText(std::llround(2.0 * halfMinutes), false);
 }
 
-std::string Lower(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
 }  // namespace
 
 EclipseTexts EclipseDescription(const EclipseData& record, double momentAjd, const TimeFrame& frame) {
@@ -44,7 +39,7 @@ EclipseTexts EclipseDescription(const EclipseData& record, double momentAjd, con
     for (size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].empty()) continue;
         texts.label += lines[i] + (i >= 3 ? ".\n" : "\n");
-        if (i > 0) texts.log += ", " + Lower(lines[i]);
+        if (i > 0) texts.log += ", " + StrProc::LowerCase(lines[i]);
     }
     texts.log += ".";
     return texts;

@@ -19,12 +19,6 @@ constexpr double kSarosJumpDays = 6580.0;
 constexpr int kLunarEclipseTarget = 7;
 constexpr int kSolarEclipseTarget = 10;
 
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
-}
-
 bool Blank(int target) {
     return target < 0 || target >= static_cast<int>(SearchTargets::kTargets.size()) ||
            SearchTargets::kTargets[static_cast<size_t>(target)].text.empty();
@@ -33,7 +27,7 @@ bool Blank(int target) {
 Result RangeEnd(Result result, int target, bool next) {
     result.outcome = Result::Outcome::RangeEnd;
     result.title = kSearchTitle;
-    result.message = "No " + Lower(SearchTargets::kTargets[static_cast<size_t>(target)].text) +
+    result.message = "No " + StrProc::LowerCase(std::string(SearchTargets::kTargets[static_cast<size_t>(target)].text)) +
                      (next ? " before the latest date." : " after the earliest date.");
     return result;
 }
@@ -140,13 +134,13 @@ Result RunSearch(const Request& request) {
 std::string OperationText(int target, bool next) {
     const std::string_view text =
         Blank(target) ? std::string_view() : SearchTargets::kTargets[static_cast<size_t>(target)].text;
-    return std::string("Search for") + (next ? " next" : " previous") + " " + Lower(text) + ".";
+    return std::string("Search for") + (next ? " next" : " previous") + " " + StrProc::LowerCase(std::string(text)) + ".";
 }
 
 int TargetOfText(const std::string& text) {
-    const std::string wanted = Lower(StrProc::Trim(text));
+    const std::string wanted = StrProc::LowerCase(StrProc::Trim(text));
     for (size_t i = 0; i < SearchTargets::kTargets.size(); ++i) {
-        if (!SearchTargets::kTargets[i].text.empty() && Lower(SearchTargets::kTargets[i].text) == wanted)
+        if (!SearchTargets::kTargets[i].text.empty() && StrProc::LowerCase(std::string(SearchTargets::kTargets[i].text)) == wanted)
             return static_cast<int>(i);
     }
     return -1;

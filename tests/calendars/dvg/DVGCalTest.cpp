@@ -172,7 +172,6 @@ TEST(DVGCal, Texts) {
         {1, 94, 8, 25, 4, ""},
     };
     for (const Row& r : rows) EXPECT_EQ(FormatDvgDate(Dvg(r.cycle, r.y, r.m, r.d), r.form), r.text);
-    InitDvgMonthNames();
     EXPECT_EQ(DvgMonthName(0), "");
     EXPECT_EQ(DvgMonthName(13), "Maria");
     EXPECT_EQ(DvgMonthName(14), "");

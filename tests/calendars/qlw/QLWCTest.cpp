@@ -16,15 +16,7 @@ using namespace QLWC;
 
 namespace {
 
-class QlwTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        DatePr2::InitDateNames();
-        Syzyg::InitLunations();
-        SolEq::InitSolEq();
-        InitQlwNames();
-    }
-};
+class QlwTest : public ::testing::Test {};
 
 QlwDate QlwOfDay(int32_t day) {
     QlwDate d{};

@@ -100,7 +100,6 @@ int YearWithMonths(int months) {
 }
 
 TEST(VoCal, StepsAcrossYearAndCycleEnds) {
-    InitLunarCalendarConstants();
     // Forward from the last month of year 60 goes to month 1 of year 1 of the next cycle.
     const int last60 = VoMonthsInYear(60, 103);
     VoDate d = Vo(103, 60, last60, 15);
@@ -133,7 +132,6 @@ TEST(VoCal, StepsAcrossYearAndCycleEnds) {
 }
 
 TEST(VoCal, StepsClampMonthAndDay) {
-    InitLunarCalendarConstants();
     const int longYear = YearWithMonths(13);
     ASSERT_GT(longYear, 1);
     // From month 13 into a 12-month year: month 12, day at most that month's length.
@@ -161,7 +159,6 @@ TEST(VoCal, StepsClampMonthAndDay) {
 }
 
 TEST(VoCal, StepsNeverOverflow) {
-    InitLunarCalendarConstants();
     // At the ends of the 32-bit cycle range a step that would wrap leaves the date alone.
     VoDate d = Vo(INT32_MAX, 60, 12, 1);
     StepVoYear(d, true);

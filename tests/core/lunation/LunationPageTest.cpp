@@ -12,6 +12,7 @@
 #include "calendars/llt/LltCal.h"
 #include "calendars/qlw/QLWC.h"
 #include "calendars/vo/VoCal.h"
+#include "calendars/registry/CalendarRegistry.h"
 #include "core/lunation/LunationPage.h"
 #include "dates/DatePr2.h"
 
@@ -20,16 +21,10 @@ using namespace LunationPage;
 namespace {
 
 constexpr int32_t kJan1st2000 = 2451545;
-const int kCalendars[] = {kArc, kVo, kLlt, kDvg, kQlw};
+const int kCalendars[] = {CalendarTable::ARC, CalendarTable::VO, CalendarTable::LLT, CalendarTable::DVG, CalendarTable::QLW};
 
 class LunationPageTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        Syzyg::InitLunations();
-        VoCal::InitLunarCalendarConstants();
-        SolEq::InitSolEq();
-        QLWC::InitQlwNames();
-    }
 };
 
 int32_t DayOf(int year, int month, int day) {
@@ -40,23 +35,23 @@ int32_t DayOf(int year, int month, int day) {
 // The day number of a typed date of one of the lunar calendars (through its own module).
 int32_t DayNumberOf(int calendar, const std::string& text) {
     switch (calendar) {
-        case kArc: {
+        case CalendarTable::ARC: {
             CalendarDate d{0, 0, 0, 'R', 0, 0};
             EXPECT_EQ(DatePr2::ParseDate(text, d), 1) << text;
             EXPECT_TRUE(ArcCal::ArcDateToJdn(d)) << text;
             return d.jdn;
         }
-        case kVo: {
+        case CalendarTable::VO: {
             VoDate d{};
             EXPECT_TRUE(VoCal::ParseVoDate(text, d) && VoCal::VoDateToJdn(d)) << text;
             return d.jdn;
         }
-        case kLlt: {
+        case CalendarTable::LLT: {
             LltDate d{};
             EXPECT_TRUE(LltCal::ParseLltDate(text, d) && LltCal::LltDateToJdn(d)) << text;
             return d.jdn;
         }
-        case kDvg: {
+        case CalendarTable::DVG: {
             DVGCal::DvgDate d{};
             EXPECT_TRUE(DVGCal::ParseDvgDate(text, d)) << text;
             return d.jdn;
@@ -135,8 +130,8 @@ TEST_F(LunationPageTest, CellPlacement) {
         EXPECT_TRUE(IsCellUsed(15, row.days));
     }
     // Lunation -1 (1999-12-07 to 2000-01-05) has 30 days, lunation 2 (from 2000-03-06) 29.
-    const Page thirty = ComputePage(-1, kArc, 0, 0);
-    const Page twentyNine = ComputePage(2, kArc, 0, 0);
+    const Page thirty = ComputePage(-1, CalendarTable::ARC, 0, 0);
+    const Page twentyNine = ComputePage(2, CalendarTable::ARC, 0, 0);
     ASSERT_EQ(thirty.days, 30);
     ASSERT_EQ(twentyNine.days, 29);
     EXPECT_EQ(thirty.dayCells.back().cell, 31);
@@ -147,10 +142,10 @@ TEST_F(LunationPageTest, CellPlacement) {
     EXPECT_EQ(thirty.dayCells[22].cell, 24);
     EXPECT_EQ(thirty.dayCells[8].dayNumberText, "9 ");
     EXPECT_EQ(thirty.dayCells[9].dayNumberText, "10");
-    EXPECT_EQ(CellWidth(kDvg), 129);
-    EXPECT_EQ(CellWidth(kLlt), 129);
-    EXPECT_EQ(CellWidth(kQlw), 110);
-    EXPECT_EQ(PageWidth(kArc), 920);
+    EXPECT_EQ(CellWidth(CalendarTable::DVG), 129);
+    EXPECT_EQ(CellWidth(CalendarTable::LLT), 129);
+    EXPECT_EQ(CellWidth(CalendarTable::QLW), 110);
+    EXPECT_EQ(PageWidth(CalendarTable::ARC), 920);
 }
 
 // The calendar line of a day given by its typed date, at month and year ends of each calendar.
@@ -160,25 +155,25 @@ TEST_F(LunationPageTest, CalendarLines) {
         const char* date;
         const char* line;
     } rows[] = {
-        {kArc, "4696-11-25", "Dionysus 25"},
-        {kArc, "4695-13-10", "Persephone 10"},  // a year of 13 months
-        {kArc, "4696-01-01", "Apollo 1"},
-        {kVo, "104-06-07-29", "Tirvane 29"},
-        {kVo, "104-02-13-05", "Zorathel 5"},  // year 2 of cycle 104 has 13 months
-        {kVo, "104-03-01-01", "Navoreth 1"},
-        {kLlt, "8-123-07-05-2", "Zoe 5 Mellephan."},
-        {kLlt, "8-123-12-09-3", "Nora 9 Eleleth"},
-        {kLlt, "8-124-01-01-1", "Sophie 1 Armedon"},
-        {kDvg, "1-94-08-25", "Hathor 25"},
-        {kDvg, "1-94-13-30", "Maria 30"},
-        {kDvg, "1-95-01-01", "Athena 1"},
-        {kQlw, "5001-01-3-3", "Day3 W3 Brevolt"},
-        {kQlw, "5001-01-1-1", "Day1 W1 Brevolt"},
-        {kQlw, "5001-01-1-5", "Day5 W1 Brevolt"},
-        {kQlw, "5001-05-3-6", "9day W3 Fendrow"},  // a nine-day week
-        {kQlw, "5001-05-3-7", "Herday W3 Fendrow"},
-        {kQlw, "5001-02-1-1", "Day1 W1 Corven"},
-        {kQlw, "5000-13-1-1", "Day1 W1 Dunha"},  // 5000 has 13 months
+        {CalendarTable::ARC, "4696-11-25", "Dionysus 25"},
+        {CalendarTable::ARC, "4695-13-10", "Persephone 10"},  // a year of 13 months
+        {CalendarTable::ARC, "4696-01-01", "Apollo 1"},
+        {CalendarTable::VO, "104-06-07-29", "Tirvane 29"},
+        {CalendarTable::VO, "104-02-13-05", "Zorathel 5"},  // year 2 of cycle 104 has 13 months
+        {CalendarTable::VO, "104-03-01-01", "Navoreth 1"},
+        {CalendarTable::LLT, "8-123-07-05-2", "Zoe 5 Mellephan."},
+        {CalendarTable::LLT, "8-123-12-09-3", "Nora 9 Eleleth"},
+        {CalendarTable::LLT, "8-124-01-01-1", "Sophie 1 Armedon"},
+        {CalendarTable::DVG, "1-94-08-25", "Hathor 25"},
+        {CalendarTable::DVG, "1-94-13-30", "Maria 30"},
+        {CalendarTable::DVG, "1-95-01-01", "Athena 1"},
+        {CalendarTable::QLW, "5001-01-3-3", "Day3 W3 Brevolt"},
+        {CalendarTable::QLW, "5001-01-1-1", "Day1 W1 Brevolt"},
+        {CalendarTable::QLW, "5001-01-1-5", "Day5 W1 Brevolt"},
+        {CalendarTable::QLW, "5001-05-3-6", "9day W3 Fendrow"},  // a nine-day week
+        {CalendarTable::QLW, "5001-05-3-7", "Herday W3 Fendrow"},
+        {CalendarTable::QLW, "5001-02-1-1", "Day1 W1 Corven"},
+        {CalendarTable::QLW, "5000-13-1-1", "Day1 W1 Dunha"},  // 5000 has 13 months
     };
     for (const Row& row : rows) {
         const int32_t dayNumber = DayNumberOf(row.calendar, row.date);
@@ -197,11 +192,11 @@ TEST_F(LunationPageTest, PagesAcrossLunarYearEnds) {
         const char* lastLine;  // the day before
         const char* firstLine;
     } rows[] = {
-        {kArc, "4696-01-01", "Persephone 30", "Apollo 1"},
-        {kVo, "104-03-01-01", "Zorathel 29", "Navoreth 1"},
-        {kLlt, "8-124-01-01-1", "Nora 9 Eleleth", "Sophie 1 Armedon"},  // 9 tridays in month 12 of 123,
-        {kDvg, "1-95-01-01", "Maria 30", "Athena 1"},
-        {kQlw, "5001-01-1-1", "Moonday W4 Dunha", "Day1 W1 Brevolt"},
+        {CalendarTable::ARC, "4696-01-01", "Persephone 30", "Apollo 1"},
+        {CalendarTable::VO, "104-03-01-01", "Zorathel 29", "Navoreth 1"},
+        {CalendarTable::LLT, "8-124-01-01-1", "Nora 9 Eleleth", "Sophie 1 Armedon"},  // 9 tridays in month 12 of 123,
+        {CalendarTable::DVG, "1-95-01-01", "Maria 30", "Athena 1"},
+        {CalendarTable::QLW, "5001-01-1-1", "Moonday W4 Dunha", "Day1 W1 Brevolt"},
     };
     for (const Row& row : rows) {
         const int32_t first = DayNumberOf(row.calendar, row.firstOfYear);
@@ -217,7 +212,7 @@ TEST_F(LunationPageTest, PagesAcrossLunarYearEnds) {
 }
 
 TEST_F(LunationPageTest, CommonEraLinesAcrossTheYearEnd) {
-    const Page page = ComputePage(-1, kArc, 0, 0);  // 1999-12-07 to 2000-01-05
+    const Page page = ComputePage(-1, CalendarTable::ARC, 0, 0);  // 1999-12-07 to 2000-01-05
     struct Row {
         int32_t dayNumber;
         const char* line;
@@ -242,13 +237,13 @@ TEST_F(LunationPageTest, TitlesAndYearAndMonthLines) {
         const char* title;
         const char* yearAndMonth;
     } rows[] = {
-        {-1, kArc, "Lunation -1 (Dionysus)", "December 1999 - January 2000"},
-        {0, kVo, "Lunation 0 (Wyndral)", "January-February 2000"},
-        {0, kLlt, "Lunation 0 (Armedon)", "January-February 2000"},
-        {0, kDvg, "Lunation 0 (Inanna)", "January-February 2000"},
-        {2, kQlw, "Lunation 2 (Brevolt)", "March-April 2000"},
-        {kEarliestLunation, kArc, "Lunation -64316 (Dionysus)", "December -3201 - January -3200"},
-        {kLatestLunation, kQlw, "Lunation 49472 (Kolvane)", "December 5999 - January 6000"},
+        {-1, CalendarTable::ARC, "Lunation -1 (Dionysus)", "December 1999 - January 2000"},
+        {0, CalendarTable::VO, "Lunation 0 (Wyndral)", "January-February 2000"},
+        {0, CalendarTable::LLT, "Lunation 0 (Armedon)", "January-February 2000"},
+        {0, CalendarTable::DVG, "Lunation 0 (Inanna)", "January-February 2000"},
+        {2, CalendarTable::QLW, "Lunation 2 (Brevolt)", "March-April 2000"},
+        {kEarliestLunation, CalendarTable::ARC, "Lunation -64316 (Dionysus)", "December -3201 - January -3200"},
+        {kLatestLunation, CalendarTable::QLW, "Lunation 49472 (Kolvane)", "December 5999 - January 6000"},
         {0, 6, "Lunation 0", "January-February 2000"},  // not a lunar calendar
     };
     for (const Row& row : rows) {
@@ -261,17 +256,17 @@ TEST_F(LunationPageTest, TitlesAndYearAndMonthLines) {
 }
 
 TEST_F(LunationPageTest, TodayIsMarkedOnlyOnItsOwnPage) {
-    const Page withToday = ComputePage(-1, kDvg, kJan1st2000, 0);
+    const Page withToday = ComputePage(-1, CalendarTable::DVG, kJan1st2000, 0);
     ASSERT_NE(withToday.Today(), nullptr);
     EXPECT_EQ(withToday.Today()->dayNumber, kJan1st2000);
     EXPECT_EQ(withToday.Today()->dayOfLunation, 26);
     int marked = 0;
     for (const Day& day : withToday.dayCells) marked += day.today;
     EXPECT_EQ(marked, 1);
-    EXPECT_EQ(ComputePage(0, kDvg, kJan1st2000, 0).Today(), nullptr);
+    EXPECT_EQ(ComputePage(0, CalendarTable::DVG, kJan1st2000, 0).Today(), nullptr);
     // The day before the next page starts is still today's page; the next one is not.
-    EXPECT_NE(ComputePage(-1, kDvg, DayOf(2000, 1, 5), 0).Today(), nullptr);
-    EXPECT_EQ(ComputePage(-1, kDvg, DayOf(2000, 1, 6), 0).Today(), nullptr);
+    EXPECT_NE(ComputePage(-1, CalendarTable::DVG, DayOf(2000, 1, 5), 0).Today(), nullptr);
+    EXPECT_EQ(ComputePage(-1, CalendarTable::DVG, DayOf(2000, 1, 6), 0).Today(), nullptr);
 }
 
 // New moon of lunation 2: 2000-03-06 05:17 GMT. The lunar-week day of that moment is still
@@ -283,9 +278,9 @@ TEST_F(LunationPageTest, FirstDayInTheTimeFrameAndTheLunarWeekShift) {
         int offsetMinutes;
         int32_t firstDay;
     } rows[] = {
-        {kArc, 0, DayOf(2000, 3, 6)},         {kQlw, 0, DayOf(2000, 3, 5)},
-        {kArc, -6 * 60, DayOf(2000, 3, 5)},   {kArc, 10 * 60, DayOf(2000, 3, 6)},
-        {kQlw, 60, DayOf(2000, 3, 6)},        {kLlt, -5 * 60 - 30, DayOf(2000, 3, 5)},
+        {CalendarTable::ARC, 0, DayOf(2000, 3, 6)},         {CalendarTable::QLW, 0, DayOf(2000, 3, 5)},
+        {CalendarTable::ARC, -6 * 60, DayOf(2000, 3, 5)},   {CalendarTable::ARC, 10 * 60, DayOf(2000, 3, 6)},
+        {CalendarTable::QLW, 60, DayOf(2000, 3, 6)},        {CalendarTable::LLT, -5 * 60 - 30, DayOf(2000, 3, 5)},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(FirstDayOfLunation(2, row.calendar, row.offsetMinutes), row.firstDay)
@@ -295,13 +290,16 @@ TEST_F(LunationPageTest, FirstDayInTheTimeFrameAndTheLunarWeekShift) {
 }
 
 TEST_F(LunationPageTest, CalendarCodesAndListEntries) {
-    EXPECT_EQ(CalendarOfListEntry(0), kArc);
-    EXPECT_EQ(CalendarOfListEntry(2), kDvg);
-    EXPECT_EQ(CalendarOfListEntry(3), kLlt);
-    EXPECT_EQ(CalendarOfListEntry(4), kQlw);
+    EXPECT_EQ(CalendarOfListEntry(0), CalendarTable::ARC);
+    EXPECT_EQ(CalendarOfListEntry(2), CalendarTable::DVG);
+    EXPECT_EQ(CalendarOfListEntry(3), CalendarTable::LLT);
+    EXPECT_EQ(CalendarOfListEntry(4), CalendarTable::QLW);
     EXPECT_EQ(CalendarOfListEntry(5), -1);
     EXPECT_EQ(CalendarOfListEntry(-1), -1);
-    for (int calendar : kCalendars) EXPECT_EQ(CalendarOfCode(CodeOfCalendar(calendar)), calendar);
+    for (int calendar : kCalendars) {
+        EXPECT_EQ(CalendarOfCode(std::string(CalendarRegistry::Calendar(calendar).code)), calendar);
+        EXPECT_EQ(CalendarOfListEntry(ListEntryOfCalendar(calendar)), calendar);
+    }
     EXPECT_EQ(CalendarOfCode("CE"), -1);
     EXPECT_EQ(LimitMessageTitle(false), "Show previous lunation");
     EXPECT_EQ(LimitMessageTitle(true), "Show next lunation");

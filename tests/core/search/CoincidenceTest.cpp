@@ -5,7 +5,7 @@
 #include <cmath>
 #include <vector>
 
-#include "core/CalendarRegistry.h"
+#include "calendars/registry/CalendarRegistry.h"
 #include "core/search/Coincidence.h"
 #include "core/search/SearchEngine.h"
 

@@ -1,4 +1,4 @@
-// The colours of the program's windows, as plain RGB values for the core and the windows.
+// The colours of the program's windows and pictures, as plain RGB values for every layer.
 #pragma once
 #include <cstdint>
 
@@ -13,4 +13,7 @@ constexpr Rgb Selected{255, 255, 255};     // a chosen option, the entry calenda
 constexpr Rgb Unselected{200, 200, 200};   // its unchosen partners, the other titles
 constexpr Rgb TitleGrey{224, 224, 224};    // titles as first drawn
 constexpr Rgb ValueYellow{255, 255, 128};  // values, the eclipse data
+// The background of the Moon bitmaps, which the display recolours to the sky: pure red of
+// intensity 200.
+constexpr Rgb PictureKey{200, 0, 0};
 }  // namespace Colours

@@ -1,4 +1,4 @@
-#include "mainwin/DialogService.h"
+#include "gui_support/DialogService.h"
 
 #include <QMessageBox>
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <set>
 
-#include "core/CalendarRegistry.h"
+#include "calendars/registry/CalendarRegistry.h"
 #include "support/AcceptedRange.h"
 
 namespace {
@@ -21,7 +21,8 @@ long long Field(const DateLabel& label, const std::string& name) {
 
 TEST(CalendarRegistry, OneDescriptorPerIndexWithDistinctNames) {
     std::set<std::string_view> codes, labels, titles;
-    for (int i = 0; i < CalendarTable::intNumCalendars; ++i) {
+    ASSERT_EQ(CalendarRegistry::Count(), CalendarTable::kBuiltInCount);
+    for (int i = 0; i < CalendarRegistry::Count(); ++i) {
         const CalendarDescriptor& calendar = *CalendarRegistry::Calendars()[static_cast<size_t>(i)];
         EXPECT_EQ(calendar.index, i);
         EXPECT_EQ(CalendarTable::CalendarIndex(calendar.code), i);
@@ -34,9 +35,16 @@ TEST(CalendarRegistry, OneDescriptorPerIndexWithDistinctNames) {
     EXPECT_EQ(codes.size(), 9u);
     EXPECT_EQ(labels.size(), 9u);
     EXPECT_EQ(titles.size(), 9u);
-    auto order = CalendarRegistry::kDisplayOrder;
-    std::sort(order.begin(), order.end());
-    for (int i = 0; i < CalendarTable::intNumCalendars; ++i) EXPECT_EQ(order[static_cast<size_t>(i)], i);
+    // The date frame's rows and the step list keep their order (the saved state holds the
+    // step's index).
+    std::string rows, steps, pages;
+    for (const CalendarDescriptor* row : CalendarRegistry::DisplayOrder()) rows += std::string(row->code) + " ";
+    for (const CalendarDescriptor* c : CalendarRegistry::ListOrder()) steps += std::string(c->code) + " ";
+    for (const CalendarDescriptor* c : CalendarRegistry::LunationPageCalendars()) pages += std::string(c->code) + " ";
+    EXPECT_EQ(rows, "CE JC ARC VO LLT DVG QLW CJD AJD ");
+    EXPECT_EQ(steps, "CE ARC VO DVG LLT QLW ");
+    EXPECT_EQ(pages, "ARC VO DVG LLT QLW ");
+    EXPECT_EQ(CalendarRegistry::CodeList(), "CE, JC, ARC, VO, LLT, DVG, CJD, AJD and QLW");
     EXPECT_EQ(CalendarTable::CalendarIndex("ce"), -1);
     EXPECT_EQ(&CalendarRegistry::Calendar(99), &CalendarRegistry::Calendar(CalendarTable::CE));
 }
@@ -49,7 +57,7 @@ TEST(CalendarRegistry, EveryCalendarReadsBackItsOwnTexts) {
             const DateLabel label = calendar->labelOfDay(day);
             const std::string text = label.shortText.substr(0, label.shortText.rfind(' '));
             int32_t read = 0;
-            ASSERT_EQ(calendar->readDate(text, read), EntryError::None) << calendar->code << " " << label.shortText;
+            ASSERT_EQ(calendar->readDate(text, read), 0) << calendar->code << " " << label.shortText;
             EXPECT_EQ(read, day) << calendar->code << " " << label.shortText;
             EXPECT_FALSE(label.caption.empty()) << calendar->code << " " << day;
         }

@@ -5,8 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "core/CalendarRegistry.h"
-#include "core/EntryError.h"
+#include "calendars/descriptor/CalendarDescriptor.h"
 
 namespace CalendarGlue {
 
@@ -40,14 +39,18 @@ std::optional<int32_t> StepThrough(int32_t jdn, bool forward) {
     return date.jdn;
 }
 
-// A typed date read by the module's reader and converted by its ToJdn; the calendar's entry
-// error when either refuses it.
-template <typename Date, bool (*Parse)(const std::string&, Date&), bool (*ToJdn)(Date&), EntryError Refusal>
-EntryError ReadThrough(const std::string& text, int32_t& jdn) {
+// A typed date read by the module's reader and converted by its ToJdn; the calendar's refusal
+// number when either refuses it.
+template <typename Date, bool (*Parse)(const std::string&, Date&), bool (*ToJdn)(Date&), int Refusal>
+int ReadThrough(const std::string& text, int32_t& jdn) {
     Date date{};
     if (!Parse(text, date) || !ToJdn(date)) return Refusal;
     jdn = date.jdn;
-    return EntryError::None;
+    return 0;
 }
+
+// The number written with one leading blank when it is not negative: " 5", "-5" (the cells of
+// a lunation page).
+inline std::string Blank(long long value) { return value < 0 ? std::to_string(value) : " " + std::to_string(value); }
 
 }  // namespace CalendarGlue
