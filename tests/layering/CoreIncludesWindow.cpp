@@ -1,0 +1,2 @@
+// Must not compile: the core sees no window.
+#include "mainwin/frmMain.h"
