@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!std::isfinite(s.dblCurrentAJDate) || s.dblCurrentAJDate < dblEarliestAJD || s.dblCurrentAJDate > dblLatestAJD)
         std::abort();
     if (!Inside(s.intEntryCalendar, CalendarTable::intNumCalendars) || !Inside(s.moveStep, MoveSteps::kSteps.size()) ||
-        !Inside(s.target, SearchTargets::kTargets.size()) || s.target == SearchTargets::kSameSaros ||
+        !Inside(s.target, SearchTargets::kListRows.size()) || SearchTargets::TargetOfRow(s.target) == SearchTargets::kSameSaros ||
         !Inside(s.timeZone, TimeZones::kZoneCount) || !Inside(s.refreshPeriod, RefreshPeriods::kSeconds.size()) ||
         !Inside(s.monthCalendar, LunationPageCalendars::kItems.size()) || s.repeatedly ||
         s.eclipseData.size() > SavedStateFile::kMaxEclipseDataBytes)

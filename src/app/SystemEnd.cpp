@@ -49,10 +49,8 @@ void EndAsQuitWhenTheSystemAsks(QApplication& app, frmMain& window) {
         for (int number : {SIGTERM, SIGINT}) ::sigaction(number, &action, nullptr);
     }
     // The session manager asks for the data first and may yet cancel the logout: save, go on.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window](QSessionManager&) {
-        const QString error = window.WriteStateFile();
-        if (!error.isEmpty()) std::fprintf(stderr, "selvanor: Error when attempting to save the state: %s\n", qPrintable(error));
-    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { window.SaveWithoutAsking(); });
     // Any other way out of the event loop saves as Quit does; after Quit itself it does nothing more.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.EndFromSystem(); });
 }

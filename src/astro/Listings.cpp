@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "astro/Syzyg.h"
+#include "astro/TimeScales.h"
 
 namespace Listings {
 
@@ -31,7 +32,7 @@ bool EclipseRowOf(int32_t n, int k, double fromAjd, double toAjd, EclipseRow& ro
     EclipseData record{};
     Syzyg::PhaseTimeTdt(n, k, record);
     if (record.type < 1 || record.type > 10) return false;
-    const double ut = record.greatest - Syzyg::DeltaTAt(record.greatest) / 1440.0;
+    const double ut = TimeScales::GreatestEclipse(record).ajd;
     if (ut < fromAjd || ut > toAjd) return false;
     row = {n, k, record.type, record.saros, record.greatest, ut, record.halfPenumbral, record.halfUmbral,
            record.halfTotal};
@@ -80,7 +81,7 @@ std::vector<EclipseRow> ListEclipses(double fromAjd, double toAjd, const std::ve
             const double tt = Syzyg::PhaseTimeTdt(n, k, record);
             // The greatest eclipse lies within hours of the syzygy; a syzygy more than two
             // days past the span ends the list.
-            if (tt - Syzyg::DeltaTAt(tt) / 1440.0 > toAjd + 2.0) return rows;
+            if (TimeScales::ToUt({tt}).ajd > toAjd + 2.0) return rows;
             if (record.type < 1 || record.type > 10 || !wanted[record.type]) continue;
             EclipseRow row;
             if (EclipseRowOf(n, k, fromAjd, toAjd, row)) rows.push_back(row);

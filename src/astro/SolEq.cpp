@@ -65,6 +65,4 @@ double SeasonStart(int event, int32_t year) {
 
 double MarchEquinox(int32_t year) { return SeasonStart(0, year); }
 
-double CjdAtOffset(double ajd, int offsetMinutes) { return ajd + 0.5 + offsetMinutes / 1440.0; }
-
 }  // namespace SolEq

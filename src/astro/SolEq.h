@@ -14,8 +14,5 @@ double SeasonStartTdt(int event, int32_t year);
 double SeasonStart(int event, int32_t year);
 // GMT Julian date of the March equinox of the year.
 double MarchEquinox(int32_t year);
-// Chronological Julian date of an astronomical Julian date at a local offset (minutes, east
-// positive): ajd + 0.5 + offset / 1440.
-double CjdAtOffset(double ajd, int offsetMinutes);
 
 }  // namespace SolEq

@@ -1,6 +1,8 @@
 // Lunations, principal phases and eclipses in Greenwich time, over the phasecalc library.
 #include "astro/Syzyg.h"
 
+#include "astro/TimeScales.h"
+
 #include <array>
 #include <cmath>
 #include <limits>
@@ -46,8 +48,7 @@ double DeltaTAt(double x) {
 double PhaseTimeTdt(int32_t n, int k, EclipseData& record) { return syzyg(n, k, &record); }
 
 double PhaseTime(int32_t n, int k, EclipseData& record) {
-    const double t = PhaseTimeTdt(n, k, record);
-    return t - DeltaTAt(t) / 1440.0;
+    return TimeScales::ToUt({PhaseTimeTdt(n, k, record)}).ajd;
 }
 
 int32_t LunationAt(double x) {

@@ -33,6 +33,9 @@ struct EntryFrame {
 };
 EntryFrame FrameOfEntry(const std::string& entryText);
 
+// The entries the history keeps.
+inline constexpr size_t kCapacity = 8;
+
 // The newest results, oldest first, each with the eclipse type it was added with.
 class List {
 public:
@@ -40,7 +43,7 @@ public:
         std::string text;
         int eclipseType = 0;
     };
-    explicit List(size_t capacity = 8) : capacity_(capacity) {}
+    explicit List(size_t capacity = kCapacity) : capacity_(capacity) {}
     // Appends text unless it repeats the newest entry (then nothing changes and the result is
     // empty); the oldest entry goes when the list is full. Returns the text added.
     std::string Add(const std::string& text, int eclipseType);

@@ -193,10 +193,11 @@ bool ReadValue(int number, Cursor& in, SavedState& s) {
         }
         case 7: return set(s.moveStep, in.Index(static_cast<int>(MoveSteps::Steps().size())));
         case 8: {
-            const auto target = in.Index(static_cast<int>(SearchTargets::kTargets.size()));
+            const auto row = in.Index(static_cast<int>(SearchTargets::kListRows.size()));
             // The saros search needs the eclipse found in this run; the next run offers any eclipse.
-            if (target == SearchTargets::kSameSaros) return set(s.target, std::optional<int>(SearchTargets::kAnyEclipse));
-            return set(s.target, target);
+            if (row && SearchTargets::TargetOfRow(*row) == SearchTargets::kSameSaros)
+                return set(s.target, std::optional<int>(SearchTargets::RowOf(SearchTargets::kAnyEclipse)));
+            return set(s.target, row);
         }
         case 9: return set(s.timeZone, in.Index(TimeZones::kZoneCount));
         case 10: return set(s.refreshPeriod, in.Index(static_cast<int>(RefreshPeriods::kSeconds.size())));

@@ -18,7 +18,7 @@ struct SavedState {
     bool next = true;             // 5: search forward
     bool greenwich = false;       // 6: Greenwich rather than local time
     int moveStep = MoveSteps::kDefault;             // 7
-    int target = SearchTargets::kDefault;           // 8
+    int target = SearchTargets::RowOf(SearchTargets::kDefault);  // 8: the row of the target list
     int timeZone = TimeZones::kGmtIndex;            // 9
     int refreshPeriod = RefreshPeriods::kDefault;   // 10
     bool repeatedly = false;      // 11: written, never restored

@@ -44,6 +44,8 @@ std::string TimeOfDayText(double ajd, const TimeFrame& frame, const CalendarDesc
     return DatePr2::FormatTimeOfDay(x - std::floor(x));
 }
 
+int ZoneOffsetOfIndex(int index) { return index >= 0 && index < kZoneCount ? (index - kGmtIndex) * 30 : 0; }
+
 int ZoneIndexOfOffset(int offsetMinutes) {
     if (offsetMinutes % 30 != 0) return -1;
     const int index = kGmtIndex + offsetMinutes / 30;

@@ -36,6 +36,8 @@ std::string TimeLineText(double ajd, const TimeFrame& frame, const CalendarDescr
 
 // The zone list index of an offset in minutes east of Greenwich; -1 when the list has none.
 int ZoneIndexOfOffset(int offsetMinutes);
+// The offset of a zone list index (GMT for an index the list lacks).
+int ZoneOffsetOfIndex(int index);
 
 // The time of day of the moment as HH:MM in the frame, on the clock of the calendar (behind the
 // civil clock by its day start: six hours for the lunar week calendar).

@@ -79,22 +79,28 @@ bool frmLog::ClearLog() {
     return true;
 }
 
-void frmLog::ShowLog(const QPoint& topLeft, int width) {
+void frmLog::ShowLog(const QPoint& topLeft) {
     if (isMinimized()) {
         showNormal();
     } else {
-        if (!isVisible()) {
-            move(topLeft);
-            resize(width, height());
-        }
+        move(topLeft);
         show();
     }
     raise();
     activateWindow();
+    Activate();
+}
+
+void frmLog::Activate() {
     setWindowTitle("Log for " + (parentWidget() ? parentWidget()->windowTitle() : QString("Selvanor")));
     txbText->moveCursor(QTextCursor::End);
     ShowCopyCaption();
     cmdClose->setFocus();
+}
+
+void frmLog::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) Activate();
 }
 
 void frmLog::CopyToClipboard() {

@@ -23,8 +23,8 @@ public:
     // Clear log: asks "Erase all data in the log?"; on OK empties the log and hides the window.
     // True when the log was cleared.
     bool ClearLog();
-    // Shows the window, or restores it when minimised; places it when it is in its normal state.
-    void ShowLog(const QPoint& topLeft, int width);
+    // Restores the window when it is minimised; otherwise places it at topLeft and shows it.
+    void ShowLog(const QPoint& topLeft);
 
 signals:
     void cleared();    // the log was emptied by Clear log
@@ -33,12 +33,16 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void CopyToClipboard();
     void ShowCopyCaption();
+    // Each time the window becomes active: its caption, the latest entry in view, the buttons'
+    // captions and the focus on Close.
+    void Activate();
 
     std::shared_ptr<DialogService> dialogs_;
     QPlainTextEdit* txbText;

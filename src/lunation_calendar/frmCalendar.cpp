@@ -22,6 +22,8 @@ void Yellow(QLabel* label) {
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 }
 
+// Where the main window goes while the page is open.
+constexpr int kMainWindowTop = 400;
 // Room below the buttons.
 constexpr int kButtonRowFromBottom = 47;
 constexpr int kBottomRoom = 60;
@@ -78,8 +80,14 @@ void frmCalendar::SetStart(int32_t lunation) {
 }
 
 void frmCalendar::Open(double ajd, int offsetMinutes) {
-    // The main window goes to the left of the screen, this one to the right.
-    if (mainWindow_) mainWindow_->move(0, mainWindow_->y());
+    // The main window goes to the left of the screen, 400 from its top (less when the screen is
+    // too short for that), this one to the right.
+    if (mainWindow_) {
+        int top = kMainWindowTop;
+        if (const QScreen* s = mainWindow_->screen())
+            top = std::max(0, std::min(top, s->availableGeometry().bottom() + 1 - mainWindow_->frameGeometry().height()));
+        mainWindow_->move(0, top);
+    }
     offsetMinutes_ = offsetMinutes;
     const int32_t lunation = std::clamp(Syzyg::LunationAt(ajd), kEarliestLunation, kLatestLunation);
     SetStart(lunation);

@@ -1,37 +1,26 @@
-// The main window: one displayed moment, shown in nine notations with the Moon, and every
-// action the user takes on it. The implementation is split by concern into frmMain_*.cpp.
+// The main window: it shows one value, the shown moment (core/shown/ShownMoment.h), and turns
+// each action into an operation on it (core/shown/Operations.h): read the inputs, call the core,
+// render the result, record what the operation reports. Its concerns with state of their own are
+// components: the repeated move, the live clock, the log sink, the history list and the eclipse
+// panel. Layout is in MainControls.cpp, the handlers in frmMain_*.cpp.
 #pragma once
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTimer>
 #include <QWidget>
-#include <array>
 #include <memory>
+#include <string>
 
-#include "gui_support/ClickableLabel.h"
+#include "core/SavedState.h"
+#include "core/shown/Operations.h"
 #include "gui_support/DialogService.h"
-#include "gui_support/ForeColour.h"
-#include "gui_support/QtColours.h"
-#include "core/ComputeMoment.h"
-#include "core/DateDisplay.h"
-#include "astro/Listings.h"
-#include "core/History.h"
-#include "core/MoveOnce.h"
-#include "core/MainWindowState.h"
-#include "core/TimeFrame.h"
+#include "mainwin/MainControls.h"
 
 class ClockService;
-struct SavedState;
+class EclipsePanel;
 class HelpWindow;
-class frmLog;
-class frmLogPreferences;
-class frmSarosSeries;
+class HistoryList;
+class LiveClock;
+class LogSink;
+class RepeatedMove;
 class frmCalendar;
 
 // What the window takes from its surroundings; tests give a fixed clock, a recording dialog
@@ -39,15 +28,9 @@ class frmCalendar;
 struct MainWindowServices {
     std::shared_ptr<const ClockService> clock;
     std::shared_ptr<DialogService> dialogs;
-    QString stateFolder;  // folder of the saved-state file
-    QString pictureFolder;  // folder of the Moon pictures
+    QString stateFolder;    // folder of the saved-state file
+    QString pictureFolder;  // folder of the Moon pictures (default: beside the program)
 };
-
-using LabelPair = std::array<ClickableLabel*, 2>;
-
-// The age label's tool tip: the lunation in this program's count and in the other published
-// ones.
-QString LunationToolTip(int32_t lunation);
 
 class frmMain : public QWidget {
     Q_OBJECT
@@ -55,173 +38,84 @@ public:
     explicit frmMain(MainWindowServices services, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // Start-up in its fixed order; shows the window.
+    // Start-up: the saved state's choices and moment (or the present one), then the window.
     void Form_Load();
-
-    // The window's state besides its controls (tests read it; controls are found by name).
-    const MainWindowState& State() const { return state_; }
-
-    // --- operations ---
-    void SetDefaults();
-    void FillLists();
-    void ClearDisplay();
-    void EnableDisableFunctions(bool enable);
-    void SetTheFocus();
-    void FocusDateEntry();
-    void FocusMoveOrQuit();
-    void FocusSearchOrQuit();
-    QString ShowNow();
-    void Now();
-
-    // Time zones and time of day.
-    int ZoneOffsetMinutes() const;
-    TimeFrame CurrentFrame() const;
-    double AjdToCjd(double ajd) const;
-    double CjdToAjd(double cjd) const;
-    void ShowTimeOfDay();
-
-    // Entry, conversion and display.
-    void Compute();
-    QString ShowAllDates();
-    // The display of the moment on show: time line, dates, the Moon and delta T; returns the
-    // entry calendar's date text.
-    QString ShowMoment();
-    // ShowMoment, then the entry calendar's date copied into the date box.
-    QString RefreshDisplay();
-    void CopyEntryCalendarDate();
-    bool CheckRange(double ajd);
-    void ShowDeltaT();
-    void MarkEntryCalendar();
-    void DisplayMoonData(QColor colour);
-    // Search for the chosen target from the moment on show (frmMain_search.cpp).
-    void SearchForTarget();
-
-    // History and log: every operation that shows a new moment ends with both.
-    QString AddHistoryEntry(const QString& strDate, int intEclipseType);
-    void AddLogEntry(const QString& text, const QString& operation, const QString& extra);
-    void HistoryChosen(int index);
-    void LogThisResult();
-    void ViewLog();
-    void ShowLogPreferences();
-    // The eclipse of phase (0 or 2) of the lunation, if any, in the eclipse-data label; the
-    // eclipse text for the log (empty when that syzygy is no eclipse).
-    QString ShowEclipseData(int32_t lunation, int phase);
-    // The eclipse data of a history entry on show (its eclipse type adjusts the syzygy); false
-    // after a failed phase lookup (message shown).
-    bool RestoreEclipseData(int eclipseType, QString& eclipseText);
-    // The saros series of the eclipse on show: the command beside the eclipse data, its window,
-    // and a member chosen there.
-    void UpdateSarosCommand();
-    void ShowSarosSeries();
-    void SarosMemberChosen(const Listings::EclipseRow& member);
-    void EclipseDataMenu(const QPoint& position);
-
-    // Later steps reached from start-up and Now.
-    bool ReadSavedState();
-    void SaveState();
-    // The state file written; empty, or the system's description of the failure.
-    QString WriteStateFile();
-    void Reset();
     // Ends the program as Quit does when the system asks (a signal, the session's end); a failed
     // save goes to the standard error, as nobody may be there to answer a message box.
     void EndFromSystem();
-    bool LogTextEmpty() const;
+    // Save state: the file written (a failure says why); the state file written, with the
+    // system's description of a failure; the same with a failure on the standard error.
+    void SaveState();
+    QString WriteStateFile();
+    void SaveWithoutAsking();
 
-    // Moving through time (frmMain_move.cpp).
-    void Move();
-    void StopRepeatedMove();
-    void PauseResume();
-    void SetMoveControlsEnabled(bool enable);
+    // What the window shows, and the log's preferences (tests and the saved state read them).
+    const ShownMoment& OnShow() const { return shown_; }
+    const LogPreferences& LogPreferencesInEffect() const;
+    bool Moving() const;
 
-    void ShowHelp();
-    // Opens the lunation window on the displayed moment's lunation (frmMain_lunation.cpp).
-    void DisplayCalendar();
-    void Quit();
-
-    // The date label pair of each calendar, in the order of the calendar table.
-    std::vector<LabelPair>& DateLabels() { return dateLabels_; }
-    // The date display last computed for the moment on show.
-    const DateDisplay& LastDisplay() const { return lastDisplay_; }
-    DialogService& Dialogs() { return *services_.dialogs; }
+    // Where the focus goes after an action: the date box (or Quit when it is disabled), Move or
+    // Quit, Search or Quit (frmMain_focus.cpp).
+    void SetTheFocus();
+    void FocusMoveOrQuit();
+    void FocusSearchOrQuit();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // --- controls (objectName = name; label pairs name_0 / name_1) ---
-    QGroupBox *fraDates, *fraTime, *fraConvert, *fraMove, *fraMoveStep, *fraMoveDirection,
-        *fraStopPauseResume, *fraSearch, *fraHistory;
-    // The nine date label pairs in the order of the calendar table, named and titled as the
-    // calendar registry says (lblCommonEraDate, ...).
-    std::vector<LabelPair> dateLabels_;
-    LabelPair lblPhaseOfMoon, lblAgeOfMoon, lblTime, lblDeltaT;
-    QPushButton *cmdNow, *cmdClearDate, *cmdCompute, *cmdReset, *cmdMove, *cmdStop, *cmdPauseResume,
-        *cmdSearch, *cmdLogThisResult, *cmdViewLog, *cmdLogPreferences, *cmdSaveState, *cmdHelp,
-        *cmdQuit, *cmdDisplayCalendar;
-    QLabel *picCheck, *picMoon;
-    QPushButton* cmdSarosSeries;
-    QComboBox *cboTimeZone, *cboMoveStep, *cboRefreshPeriod, *cboTarget, *cboHistory, *cboMonthCalendar;
-    QRadioButton *optLocal, *optGreenwich, *optPlus, *optMinus, *optNext, *optPrevious;
-    std::array<QRadioButton*, 2> optMoveDirection;
-    QLabel *lblTimeSystem, *lblTimeZone, *lblEnterDateTime, *lblDays, *lblRefreshPeriod, *lblSearching,
-        *lblActualEclipseData;
-    ClickableLabel* lblOnlineDocumentation;
-    QLineEdit *txbDate, *txbPlusMinus;
-    QCheckBox *chkRepeatedly, *chkLog;
-    QTimer* Clock;
-
-    void BuildControls();
-    void BuildDatesFrame();
-    void BuildTimeFrame();
-    void BuildConvertFrame();
-    void BuildMoveFrames();
-    void BuildSearchFrame();
-    void BuildHistoryFrame();
-    void ArrangeFrames();
-    void SetTabOrderAndNames();
     void ConnectHandlers();
-    void ConnectDisplayHandlers();
-    void ConnectOptionHandlers();
-    void ApplyOptionColours();
-    void Initialise();
-    void ClockTick();
-    void DateLabelClicked(int calendarIndex, bool value);
-    void TimeLineClicked();
-    void ZoneChanged();
-    void TimeSystemChosen();
-    void SetForeColour(QWidget* widget, const QColor& colour);
-    DialogService::Answer Message(DialogService::Icon icon, const QString& title, const QString& text,
-                                  DialogService::Buttons buttons = DialogService::Buttons::Ok);
-    NumberFormat UserNumberFormat() const;
-    void SelectComputerZone();
-    // The date box of a search read as its start; false when it was refused (message shown).
-    bool TakeSearchStart();
-    bool ReadMoveStart();
-    void BeginRepeatedMove();
-    int RefreshPeriodMilliseconds() const;
-    void MoveTick();
-    void MakeDueStep();
-    void EndRepetition();
-    void FinishMove();
-    void RefreshPeriodChosen();
+    void ConnectOptions();
 
-    frmLog& Log();  // the log window, created with the first entry
+    // The value on show, and what an operation asks for besides.
+    enum class Focus { DateEntry, Move, Search, None };
+    void Render();
+    void Apply(const Shown::Outcome& outcome, Focus focus);
+    void Record(const Shown::Report& report);
+    void Message(DialogService::Icon icon, const QString& title, const QString& text);
+
+    // The operations (frmMain_operations.cpp, frmMain_move.cpp).
+    void Compute();
+    void Now();
+    void Search();
+    void HistoryChosen(int index, const std::string& entry, int eclipseType);
+    void SarosMemberChosen(const Listings::EclipseRow& member);
+    void ZoneChosen(int index);
+    void TimeSystemChosen();
+    void DateLabelClicked(int calendar, bool value);
+    void TimeLineClicked();
+    void Move();
+    void MakeStep();
+    void FinishMove();
+    void SetMoveControlsEnabled(bool enable);
+
+    // The saved state, Reset, Quit, the other windows (frmMain_state.cpp, frmMain_windows.cpp).
     SavedState CurrentSavedState() const;
-    void ApplySavedState(const SavedState& s, int valuesRead);
+    void ApplySavedChoices(const SavedState& saved, int valuesRead);
+    void Reset();
+    void Quit();
+    void ShowHelp();
+    void ViewLog();
+    void DisplayCalendar();
+
+    void ApplyOptionColours();
 
     MainWindowServices services_;
-    MainWindowState state_;
-    History::List history_{8};
-    QPointer<frmLog> log_;
-    QPointer<frmLogPreferences> logPreferences_;
-    QPointer<frmSarosSeries> saros_;
-    DateDisplay lastDisplay_;
+    std::string pictureFolder_;  // ends with its separator
+    std::string stateFile_;
+    MainControls ui_;
+    ShownMoment shown_;
+    RepeatedMove* move_;
+    LiveClock* liveClock_;
+    LogSink* log_;
+    HistoryList* history_;
+    EclipsePanel* eclipse_;
     QPointer<HelpWindow> help_;
     QPointer<frmCalendar> calendar_;
+    bool startUpCompleted_ = false;
     bool quitting_ = false;
-    // The move under way: its step, direction, description for the log and last date text.
-    int moveStep_ = 2;
-    bool moveForward_ = true;
-    QString strStepDescription_, strMoveDate_;
+    // The Moon picture drawn last (it is drawn again only when the phase changes it).
+    double pictureIllumination_ = -1.0;
+    bool pictureWaxing_ = false;
 };

@@ -1,15 +1,16 @@
-// The saved state: Save state, the restore at start-up, Reset and the save when the system ends
-// the program.
+// The saved state: Save state, the choices restored at start-up, Reset, Quit and the save when
+// the system ends the program.
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <cstdio>
-#include <functional>
 
 #include "core/SafeFile.h"
 #include "help/HelpWindow.h"
-#include "core/SavedState.h"
-#include "log/frmLogPreferences.h"
+#include "log/frmLog.h"
+#include "mainwin/LogSink.h"
+#include "mainwin/RepeatedMove.h"
 #include "mainwin/frmMain.h"
 
 namespace {
@@ -19,108 +20,109 @@ const QString kSaveError = "Error when attempting to save the state: ";
 
 SavedState frmMain::CurrentSavedState() const {
     SavedState s;
-    s.dblCurrentAJDate = state_.dblCurrentAJDate;
-    s.intEntryCalendar = state_.intEntryCalendar;
-    s.moveForward = optMoveDirection[0]->isChecked();
-    s.plus = optPlus->isChecked();
-    s.next = optNext->isChecked();
-    s.greenwich = optGreenwich->isChecked();
-    s.moveStep = cboMoveStep->currentIndex();
-    s.target = cboTarget->currentIndex();
-    s.timeZone = cboTimeZone->currentIndex();
-    s.refreshPeriod = cboRefreshPeriod->currentIndex();
-    s.repeatedly = chkRepeatedly->isChecked();
-    s.logOn = chkLog->isChecked();
-    s.eclipseData = lblActualEclipseData->text().toStdString();
-    s.logPreferences = state_.logPreferences;
-    s.monthCalendar = cboMonthCalendar->currentIndex();
+    s.dblCurrentAJDate = shown_.ajd;
+    s.intEntryCalendar = shown_.entryCalendar;
+    s.moveForward = ui_.optMoveDirection[0]->isChecked();
+    s.plus = ui_.optPlus->isChecked();
+    s.next = ui_.optNext->isChecked();
+    s.greenwich = shown_.frame.greenwich;
+    s.moveStep = ui_.cboMoveStep->currentIndex();
+    s.target = ui_.cboTarget->currentIndex();
+    s.timeZone = TimeZones::ZoneIndexOfOffset(shown_.frame.zoneOffsetMinutes);
+    s.refreshPeriod = ui_.cboRefreshPeriod->currentIndex();
+    s.repeatedly = ui_.chkRepeatedly->isChecked();
+    s.logOn = ui_.chkLog->isChecked();
+    s.eclipseData = shown_.eclipse ? shown_.eclipse->label : std::string();
+    s.logPreferences = log_->Preferences();
+    s.monthCalendar = ui_.cboMonthCalendar->currentIndex();
     return s;
+}
+
+// The window's choices among the first valuesRead values of the file (the moment, the entry
+// calendar and the frame are the shown value's, restored by the core).
+void frmMain::ApplySavedChoices(const SavedState& s, int valuesRead) {
+    const auto read = [valuesRead](int number) { return valuesRead >= number; };
+    if (read(3)) (s.moveForward ? ui_.optMoveDirection[0] : ui_.optMoveDirection[1])->setChecked(true);
+    if (read(4)) (s.plus ? ui_.optPlus : ui_.optMinus)->setChecked(true);
+    if (read(5)) (s.next ? ui_.optNext : ui_.optPrevious)->setChecked(true);
+    if (read(7)) ui_.cboMoveStep->setCurrentIndex(s.moveStep);
+    if (read(8)) ui_.cboTarget->setCurrentIndex(s.target);
+    if (read(10)) ui_.cboRefreshPeriod->setCurrentIndex(s.refreshPeriod);
+    ui_.chkRepeatedly->setChecked(false);  // never restored ticked
+    if (read(12)) ui_.chkLog->setChecked(s.logOn);
+    // The format and the boxes (values 15 to 26): those not read keep their defaults.
+    if (read(15)) log_->SetPreferences(s.logPreferences);
+    if (read(27)) ui_.cboMonthCalendar->setCurrentIndex(s.monthCalendar);
+    ApplyOptionColours();
 }
 
 QString frmMain::WriteStateFile() {
     // The folder is made at start-up, but it may have been removed since.
-    QDir().mkpath(QFileInfo(QString::fromStdString(state_.strStateFile)).absolutePath());
-    return QString::fromStdString(
-        SafeFile::WriteAtomically(state_.strStateFile, SavedStateFile::Write(CurrentSavedState())));
+    QDir().mkpath(QFileInfo(QString::fromStdString(stateFile_)).absolutePath());
+    return QString::fromStdString(SafeFile::WriteAtomically(stateFile_, SavedStateFile::Write(CurrentSavedState())));
 }
 
 void frmMain::SaveState() {
     const QString error = WriteStateFile();
     if (!error.isEmpty()) {
-        cmdSaveState->setEnabled(true);
+        ui_.cmdSaveState->setEnabled(true);
         Message(DialogService::Icon::Warning, kSaveErrorTitle, kSaveError + error);
         return;
     }
-    cmdSaveState->setEnabled(false);
+    ui_.cmdSaveState->setEnabled(false);
     SetTheFocus();
 }
 
-bool frmMain::ReadSavedState() {
-    const auto text = SafeFile::ReadStart(state_.strStateFile, SavedStateFile::kMaxFileBytes);
-    if (!text) return false;
-    const SavedStateFile::Reading reading = SavedStateFile::Read(*text);
-    ApplySavedState(reading.state, reading.valuesRead);
-    return reading.Complete();
-}
-
-void frmMain::ApplySavedState(const SavedState& s, int valuesRead) {
-    const auto choose = [](QRadioButton* first, QRadioButton* second, bool chooseFirst) {
-        (chooseFirst ? first : second)->setChecked(true);
-    };
-    // The log boxes are applied as one with the format: the file's reader has checked them all.
-    const auto include = [](int) { return [] {}; };
-    // In file order; a bad value stops the reading, and those before it stay applied.
-    const std::function<void()> values[SavedStateFile::kValueCount] = {
-        [&] { state_.dblCurrentAJDate = s.dblCurrentAJDate; },
-        [&] { state_.intEntryCalendar = s.intEntryCalendar; },
-        [&] { choose(optMoveDirection[0], optMoveDirection[1], s.moveForward); },
-        [&] { choose(optPlus, optMinus, s.plus); },
-        [&] { choose(optNext, optPrevious, s.next); },
-        [&] { choose(optGreenwich, optLocal, s.greenwich); },
-        [&] { cboMoveStep->setCurrentIndex(s.moveStep); },
-        [&] { cboTarget->setCurrentIndex(s.target); },
-        [&] { cboTimeZone->setCurrentIndex(s.timeZone); },  // the zone handler is quiet while restoring
-        [&] { cboRefreshPeriod->setCurrentIndex(s.refreshPeriod); },
-        [&] { chkRepeatedly->setChecked(false); },
-        [&] {
-            // The log's own handler of the box sets its on flag.
-            chkLog->setChecked(s.logOn);
-            emit chkLog->clicked(s.logOn);
-        },
-        [&] {
-            // The file is input: its text is shown as text, never as markup.
-            lblActualEclipseData->setTextFormat(Qt::PlainText);
-            lblActualEclipseData->setText(QString::fromStdString(s.eclipseData));
-        },
-        [] {},
-        [&] { state_.logPreferences = s.logPreferences; },
-        include(0), include(1), include(2), include(3), include(4), include(5), include(6), include(7),
-        include(8), include(9), include(10),
-        [&] { cboMonthCalendar->setCurrentIndex(s.monthCalendar); },
-    };
-    for (int i = 0; i < valuesRead && i < SavedStateFile::kValueCount; ++i) values[i]();
-    ApplyOptionColours();
-}
-
+// The window's choices back to their defaults (and, if the user says so, the log preferences);
+// the zone, the entry calendar and the file stay. Then the present moment.
 void frmMain::Reset() {
-    MarkEntryCalendar();
-    for (QRadioButton* option : {optLocal, optMoveDirection[0], optNext, optPlus}) option->setChecked(true);
-    chkRepeatedly->setChecked(false);
-    chkLog->setChecked(false);
-    // Their click handlers, so that colours and what depends on them follow.
-    for (QAbstractButton* button :
-         std::initializer_list<QAbstractButton*>{optLocal, optMoveDirection[0], optNext, optPlus, chkRepeatedly, chkLog})
-        emit button->clicked(button->isChecked());
-    cboMoveStep->setCurrentIndex(MoveSteps::kDefault);
-    cboRefreshPeriod->setCurrentIndex(RefreshPeriods::kDefault);
-    cboTarget->setCurrentIndex(0);
-    if (Dialogs().Show(this, DialogService::Icon::Question, "Reset", "Reset log preferences also?",
-                       DialogService::Buttons::YesNo) == DialogService::Answer::Yes) {
-        LogPreferences& prefs = state_.logPreferences;
-        prefs.Reset();
-        if (logPreferences_) logPreferences_->SetPreferences(prefs);  // an open window shows them
+    for (QRadioButton* option : {ui_.optLocal, ui_.optMoveDirection[0], ui_.optNext, ui_.optPlus}) option->setChecked(true);
+    ui_.chkRepeatedly->setChecked(false);
+    ui_.chkLog->setChecked(false);
+    ui_.cboMoveStep->setCurrentIndex(MoveSteps::kDefault);
+    ui_.cboRefreshPeriod->setCurrentIndex(RefreshPeriods::kDefault);
+    ui_.cboTarget->setCurrentIndex(0);
+    if (services_.dialogs->Show(this, DialogService::Icon::Question, "Reset", "Reset log preferences also?",
+                                DialogService::Buttons::YesNo) == DialogService::Answer::Yes) {
+        LogPreferences preferences = log_->Preferences();
+        preferences.Reset();
+        log_->SetPreferences(preferences);
     }
     Now();
+}
+
+void frmMain::Quit() {
+    if (move_->Repeating()) {
+        move_->EndRepetition();
+        FinishMove();
+    }
+    quitting_ = true;
+    SaveState();
+    if (help_) help_->close();
+    close();
+    QApplication::quit();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (!quitting_) {
+        // The log window goes first; a repeated move ends as by Stop, so that its result is saved.
+        for (frmLog* log : findChildren<frmLog*>())
+            if (log->isVisible()) log->hide();
+        if (move_->Repeating()) {
+            move_->EndRepetition();
+            FinishMove();
+        }
+        quitting_ = true;
+        SaveState();
+        if (help_) help_->close();
+        QApplication::quit();
+    }
+    event->accept();
+}
+
+void frmMain::SaveWithoutAsking() {
+    const QString error = WriteStateFile();
+    if (!error.isEmpty()) std::fprintf(stderr, "selvanor: %s\n", qPrintable(kSaveError + error));
 }
 
 void frmMain::EndFromSystem() {
@@ -130,9 +132,7 @@ void frmMain::EndFromSystem() {
         return;
     }
     quitting_ = true;
-    const QString error = WriteStateFile();
-    // Nobody may be there to answer a message box.
-    if (!error.isEmpty()) std::fprintf(stderr, "selvanor: %s\n", qPrintable(kSaveError + error));
+    SaveWithoutAsking();
     if (help_) help_->close();
     close();
     QApplication::quit();

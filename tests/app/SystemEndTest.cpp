@@ -54,11 +54,11 @@ TEST(SystemEnd, ASignalSavesTheStateAndEndsTheProgram) {
         saved.greenwich = true;
         saved.eclipseData = "Total solar eclipse\nSaros 152";
         // Both come back otherwise, so the file read afterwards is the program's own.
-        saved.target = SearchTargets::kSameSaros;
+        saved.target = SearchTargets::RowOf(SearchTargets::kSameSaros);
         saved.repeatedly = true;
         ASSERT_EQ(SafeFile::WriteAtomically(path, SavedStateFile::Write(saved)), "");
         EXPECT_EQ(RunAndSignal(folder, number), 0) << number;
-        saved.target = SearchTargets::kAnyEclipse;
+        saved.target = SearchTargets::RowOf(SearchTargets::kAnyEclipse);
         saved.repeatedly = false;
         const auto text = SafeFile::ReadStart(path, SavedStateFile::kMaxFileBytes);
         ASSERT_TRUE(text.has_value());

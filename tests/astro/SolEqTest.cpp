@@ -1,4 +1,4 @@
-// Equinoxes and solstices, and the AJD to CJD step.
+// Equinoxes and solstices.
 #include <gtest/gtest.h>
 
 #include "astro/SolEq.h"
@@ -29,8 +29,3 @@ TEST(SolEq, TableSwitchAtYear1000) {
     EXPECT_DOUBLE_EQ(SeasonStartTdt(7, 2024), SeasonStartTdt(3, 2024));
 }
 
-TEST(SolEq, CjdAtOffset) {
-    EXPECT_DOUBLE_EQ(CjdAtOffset(2451545.0, 0), 2451545.5);
-    EXPECT_DOUBLE_EQ(CjdAtOffset(2451545.0, 60), 2451545.5 + 1.0 / 24.0);
-    EXPECT_DOUBLE_EQ(CjdAtOffset(2451545.0, -300), 2451545.5 - 300.0 / 1440.0);
-}

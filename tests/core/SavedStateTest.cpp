@@ -114,7 +114,7 @@ TEST(SavedState, ReadsAsTheFileSays) {
     lines[22] = "\"1\"";
     const auto reading = Read(Joined(lines, "\n") + "a later value\r\n\"and another\"\r\n");
     ASSERT_TRUE(reading.Complete());
-    EXPECT_EQ(reading.state.target, SearchTargets::kAnyEclipse);
+    EXPECT_EQ(reading.state.target, SearchTargets::RowOf(SearchTargets::kAnyEclipse));
     EXPECT_TRUE(reading.state.moveForward);
     EXPECT_FALSE(reading.state.greenwich);
     EXPECT_TRUE(reading.state.logOn);

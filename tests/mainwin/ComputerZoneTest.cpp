@@ -48,7 +48,7 @@ TEST(ComputerZone, TheLiveClockShowsTheMomentInTheChosenZone) {
     Window newYork(5 * 3600);  // 08:07 in New York is 13:07 GMT
     newYork.Zones()->setCurrentIndex(TimeZones::kGmtIndex);
     newYork.window->findChild<QPushButton*>("cmdNow")->click();
-    EXPECT_NEAR(newYork.window->State().dblCurrentAJDate, 2453005.5 + 13 / 24.0 + 7 / 1440.0 - 1, 1e-9);
+    EXPECT_NEAR(newYork.window->OnShow().ajd, 2453005.5 + 13 / 24.0 + 7 / 1440.0 - 1, 1e-9);
     EXPECT_EQ(newYork.Text("lblTime_1"), "13:07 (local=GMT)");
     // Greenwich time in a zone east of Greenwich: still the moment's Greenwich time.
     newYork.Zones()->setCurrentIndex(TimeZones::kGmtIndex + 2);

@@ -41,7 +41,7 @@ TEST_F(HistoryAndLog, KeepsTheEightNewestResults) {
 TEST_F(HistoryAndLog, ChoosingAnEntryRestoresItsFrameAndMoment) {
     Find<QComboBox>("cboTimeZone")->setCurrentIndex(35);  // GMT + 05:30
     Compute("2003-12-31 CE 15:55");
-    const double moment = window->State().dblCurrentAJDate;
+    const double moment = window->OnShow().ajd;
     EXPECT_EQ(History()->currentText(), "2003-12-31 CE 15:55 (local = GMT+05:30)");
     Find<QRadioButton>("optGreenwich")->click();
     Find<QComboBox>("cboTimeZone")->setCurrentIndex(8);  // GMT - 08:00
@@ -52,7 +52,7 @@ TEST_F(HistoryAndLog, ChoosingAnEntryRestoresItsFrameAndMoment) {
     Choose(first);
     EXPECT_TRUE(Find<QRadioButton>("optLocal")->isChecked());
     EXPECT_EQ(Find<QComboBox>("cboTimeZone")->currentIndex(), 35);
-    EXPECT_NEAR(window->State().dblCurrentAJDate, moment, 1e-9);
+    EXPECT_NEAR(window->OnShow().ajd, moment, 1e-9);
     EXPECT_EQ(Text("lblTime_1"), "15:55 (local)");
     EXPECT_TRUE(Find<QLineEdit>("txbDate")->text().isEmpty());
     const int entries = History()->count();
@@ -62,8 +62,8 @@ TEST_F(HistoryAndLog, ChoosingAnEntryRestoresItsFrameAndMoment) {
     Choose(History()->findText("2,455,900.9200 AJD (Greenwich; local = GMT-08:00)"));
     EXPECT_TRUE(Find<QRadioButton>("optGreenwich")->isChecked());
     EXPECT_EQ(Find<QComboBox>("cboTimeZone")->currentIndex(), 8);
-    EXPECT_NEAR(window->State().dblCurrentAJDate, 2455900.92, 1e-9);
-    EXPECT_EQ(window->State().intEntryCalendar, CalendarTable::AJD);
+    EXPECT_NEAR(window->OnShow().ajd, 2455900.92, 1e-9);
+    EXPECT_EQ(window->OnShow().entryCalendar, CalendarTable::AJD);
 }
 
 TEST_F(HistoryAndLog, LoggingOnWritesTheHeaderOnceAndEveryResult) {
@@ -91,7 +91,7 @@ TEST_F(HistoryAndLog, LogThisResultLogsThePendingResultOnce) {
     EXPECT_FALSE(logThis->isEnabled());
     EXPECT_EQ(LogText().count("Convert date"), 1);
     EXPECT_TRUE(LogText().contains("2012-12-24 CE 12:00"));
-    EXPECT_FALSE(window->State().blnLogOn);
+    EXPECT_FALSE(Find<QCheckBox>("chkLog")->isChecked());
 }
 
 TEST_F(HistoryAndLog, TheLogWindowCopiesClearsAndDiscards) {
@@ -151,7 +151,7 @@ TEST_F(HistoryAndLog, PreferencesChooseWhatAnEntryHolds) {
     preferences->findChild<QPushButton*>("cmdClearAll")->click();
     preferences->findChild<QCheckBox*>("chkIncludeLunationAndAgeOfMoon")->click();
     preferences->findChild<QRadioButton*>("optLogFormat_1")->click();
-    EXPECT_FALSE(window->State().logPreferences.calendarEqualsDate);
+    EXPECT_FALSE(window->LogPreferencesInEffect().calendarEqualsDate);
     preferences->findChild<QPushButton*>("cmdClose")->click();
     EXPECT_FALSE(preferences->isVisible());
 
@@ -160,7 +160,7 @@ TEST_F(HistoryAndLog, PreferencesChooseWhatAnEntryHolds) {
     EXPECT_TRUE(LogText().contains("2012-12-21 CE 12:00 (local = GMT)\r\nLunation and age = [")) << LogText().toStdString();
     Find<QPushButton>("cmdLogPreferences")->click();
     preferences->findChild<QPushButton*>("cmdSetALL")->click();
-    const LogPreferences& all = window->State().logPreferences;
+    const LogPreferences& all = window->LogPreferencesInEffect();
     for (int calendar = 0; calendar < CalendarRegistry::Count(); ++calendar) EXPECT_TRUE(all.Includes(calendar));
     EXPECT_TRUE(all.phaseOfMoon && all.lunationAndAge);
 }

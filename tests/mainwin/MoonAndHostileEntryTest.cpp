@@ -33,16 +33,16 @@ TEST_F(WindowTest, RandomAndHostileEntriesNeverMoveTheMomentWhenRefused) {
         const int length = static_cast<int>(random() % 40);
         for (int k = 0; k < length; ++k)
             entry += random() % 3 ? std::string(1, alphabet[random() % alphabet.size()]) : pieces[random() % pieces.size()];
-        const double moment = window->State().dblCurrentAJDate;
-        const int calendar = window->State().intEntryCalendar;
+        const double moment = window->OnShow().ajd;
+        const int calendar = window->OnShow().entryCalendar;
         const size_t messages = dialogs->messages.size();
         Compute(QString::fromStdString(entry), random() % 4 ? QString() : QString::fromStdString(pieces[random() % 4]));
         if (dialogs->messages.size() > messages) {
-            EXPECT_EQ(window->State().dblCurrentAJDate, moment) << entry;
-            EXPECT_EQ(window->State().intEntryCalendar, calendar) << entry;
+            EXPECT_EQ(window->OnShow().ajd, moment) << entry;
+            EXPECT_EQ(window->OnShow().entryCalendar, calendar) << entry;
         } else {
-            EXPECT_GE(window->State().dblCurrentAJDate, 552283.0) << entry;
-            EXPECT_LE(window->State().dblCurrentAJDate, 3912515.0) << entry;
+            EXPECT_GE(window->OnShow().ajd, 552283.0) << entry;
+            EXPECT_LE(window->OnShow().ajd, 3912515.0) << entry;
         }
     }
 }

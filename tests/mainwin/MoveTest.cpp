@@ -1,5 +1,5 @@
 // Moving through time in the window: single moves, the range exits, and the repeated move's
-// states (running, paused, stopped) driven by the Clock.
+// states (running, paused, stopped) driven by its own timer.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -32,16 +32,15 @@ protected:
     void Idle(int milliseconds) {
         WaitFor([] { return false; }, milliseconds);
     }
-    double Ajd() const { return window->State().dblCurrentAJDate; }
-    QTimer* Clock() { return window->findChild<QTimer*>("Clock"); }
+    double Ajd() const { return window->OnShow().ajd; }
+    QTimer* Clock() { return window->findChild<QTimer*>("MoveTimer"); }
     void ExpectIdleControls() {
-        EXPECT_FALSE(window->State().blnRepeating);
+        EXPECT_FALSE(window->Moving());
         EXPECT_FALSE(Find<QGroupBox>("fraStopPauseResume")->isVisible());
         for (const char* name : {"cmdMove", "cmdCompute", "cmdSearch", "cmdHelp", "cmdQuit", "cmdReset"})
             EXPECT_TRUE(Find<QWidget>(name)->isEnabled()) << name;
         EXPECT_TRUE(Find<QGroupBox>("fraHistory")->isEnabled());
         EXPECT_FALSE(Clock()->isActive());
-        EXPECT_EQ(Clock()->interval(), 5000);
     }
 };
 
@@ -65,8 +64,8 @@ TEST_F(MoveTest, SingleMovesClampAndKeepTheTimeOfDay) {
         EXPECT_EQ(Find<QLineEdit>("txbDate")->text(), row.dateBox) << row.step;
         ExpectIdleControls();
     }
-    EXPECT_EQ(window->State().intEntryCalendar, CalendarTable::DVG);
-    EXPECT_EQ(window->State().lngEclipseLunation, kNoEclipseLunation);
+    EXPECT_EQ(window->OnShow().entryCalendar, CalendarTable::DVG);
+    EXPECT_EQ(window->OnShow().lastFound.lunation, kNoEclipseLunation);
     EXPECT_EQ(ForeColour(Find<QLabel>("lblDVGDate_0")), QColor(255, 255, 255));
     EXPECT_EQ(ForeColour(Find<QLabel>("lblCommonEraDate_0")), QColor(200, 200, 200));
     EXPECT_EQ(ForeColour(Find<QRadioButton>("optMoveDirection_0")), QColor(255, 255, 255));
@@ -84,7 +83,8 @@ TEST_F(MoveTest, MovesFromTheTypedDateOrTheExactMomentOnShow) {
     Move("2003-12-30 CE 15:55", "1 hour", false);
     EXPECT_TRUE(Text("lblCommonEraDate_1").startsWith("2003-12-30 CE")) << Text("lblCommonEraDate_1").toStdString();
     EXPECT_EQ(Text("lblTime_1"), "14:55 (local=GMT)");
-    EXPECT_EQ(window->State().intEntryCalendar, CalendarTable::AJD);  // a length of time keeps it
+    // The typed date's calendar is the entry calendar, as after Convert; a length of time keeps it.
+    EXPECT_EQ(window->OnShow().entryCalendar, CalendarTable::CE);
     const double before = Ajd();
     Move("2003-02-30 CE", "1 day");
     EXPECT_EQ(dialogs->messages.back().title, "Invalid date/time entry");
@@ -148,14 +148,14 @@ TEST_F(MoveTest, StopWhilePausedNowAndClosingEndTheMove) {
 
     Move("2000-01-01 CE", "1 QLW week", true, true);
     Find<QPushButton>("cmdNow")->click();
-    EXPECT_FALSE(window->State().blnRepeating);
+    EXPECT_FALSE(window->Moving());
     EXPECT_FALSE(Find<QGroupBox>("fraStopPauseResume")->isVisible());
-    EXPECT_TRUE(Clock()->isActive());  // now the live clock's
-    EXPECT_EQ(Clock()->interval(), 5000);
+    EXPECT_FALSE(Clock()->isActive());
+    EXPECT_TRUE(window->findChild<QTimer*>("Clock")->isActive());  // the live clock's
 
     Move("2000-01-01 CE", "1 minute", true, true);
     window->close();
-    EXPECT_FALSE(window->State().blnRepeating);
+    EXPECT_FALSE(window->Moving());
     EXPECT_FALSE(Clock()->isActive());
 }
 

@@ -31,7 +31,7 @@ TEST_F(WindowTest, SarosSeriesOfTheEclipseOnShow) {
     table->selectRow(shown - 1);
     series->findChild<QPushButton*>("cmdShow")->click();
     const auto& member = series->Members()[static_cast<size_t>(shown - 1)];
-    EXPECT_DOUBLE_EQ(window->State().dblCurrentAJDate, member.jdUtGreatest);
+    EXPECT_DOUBLE_EQ(window->OnShow().ajd, member.jdUtGreatest);
     EXPECT_TRUE(Text("lblActualEclipseData").contains(QString("Lunation number = %1").arg(member.lunation)));
     EXPECT_EQ(Find<QComboBox>("cboHistory")->currentData().toInt(), member.type);
     const QString log = window->findChild<frmLog*>("frmLog")->LogText();

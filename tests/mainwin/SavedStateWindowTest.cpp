@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <memory>
 
 #include "core/SavedState.h"
@@ -45,8 +46,8 @@ protected:
         return widget;
     }
     static void ExpectPresentMoment(frmMain& window) {
-        EXPECT_EQ(window.State().dblCurrentAJDate, kNoonJan1);
-        EXPECT_TRUE(window.State().blnLiveClock);
+        EXPECT_EQ(window.OnShow().ajd, kNoonJan1);
+        EXPECT_TRUE(window.OnShow().liveClock);
         EXPECT_TRUE(Find<QPushButton>(window, "cmdSaveState")->isEnabled());
     }
 
@@ -84,16 +85,17 @@ TEST_F(StateWindowTest, SaveThenStartAgainShowsTheSameState) {
         Find<QComboBox>(w, "cboTimeZone")->setCurrentIndex(37);
         Find<QLineEdit>(w, "txbDate")->setText("2003-12-31 CE 15:55:17");
         Find<QPushButton>(w, "cmdCompute")->click();
+        // An eclipse on show: the total lunar eclipse of 2004-05-04, six lines of data.
+        Find<QComboBox>(w, "cboTarget")->setCurrentIndex(8);
+        Find<QPushButton>(w, "cmdSearch")->click();
         Find<QRadioButton>(w, "optGreenwich")->click();
         Find<QRadioButton>(w, "optMoveDirection_1")->click();
         Find<QComboBox>(w, "cboMoveStep")->setCurrentIndex(17);
-        Find<QComboBox>(w, "cboTarget")->setCurrentIndex(SearchTargets::kSameSaros);
+        Find<QComboBox>(w, "cboTarget")->setCurrentIndex(SearchTargets::RowOf(SearchTargets::kSameSaros));
         Find<QComboBox>(w, "cboMonthCalendar")->setCurrentIndex(4);
         Find<QCheckBox>(w, "chkRepeatedly")->click();
         Find<QCheckBox>(w, "chkLog")->click();
-        Find<QLabel>(w, "lblActualEclipseData")->setText("Total solar eclipse\nSaros 152\nGamma 0.35\nMagnitude 1.04\n"
-                                                          "Duration 4m 27s\nLunation 1225");
-        savedMoment = w.State().dblCurrentAJDate;
+        savedMoment = w.OnShow().ajd;
         Find<QPushButton>(w, "cmdSaveState")->click();
         EXPECT_TRUE(dialogs->messages.empty());
         EXPECT_FALSE(Find<QPushButton>(w, "cmdSaveState")->isEnabled());
@@ -102,9 +104,9 @@ TEST_F(StateWindowTest, SaveThenStartAgainShowsTheSameState) {
     EXPECT_TRUE(saved.endsWith("\r\n1\r\n0\r\n4\r\n")) << saved.toStdString();
     auto window = Start();
     frmMain& w = *window;
-    EXPECT_EQ(w.State().dblCurrentAJDate, savedMoment);
+    EXPECT_EQ(w.OnShow().ajd, savedMoment);
     EXPECT_EQ(Find<QComboBox>(w, "cboTimeZone")->currentIndex(), 37);
-    EXPECT_EQ(w.State().intZoneOffset, 390);
+    EXPECT_EQ(w.OnShow().frame.zoneOffsetMinutes, 390);
     EXPECT_TRUE(Find<QRadioButton>(w, "optGreenwich")->isChecked());
     EXPECT_TRUE(Find<QRadioButton>(w, "optMoveDirection_1")->isChecked());
     EXPECT_EQ(Find<QComboBox>(w, "cboMoveStep")->currentIndex(), 17);
@@ -112,7 +114,7 @@ TEST_F(StateWindowTest, SaveThenStartAgainShowsTheSameState) {
     EXPECT_EQ(Find<QComboBox>(w, "cboMonthCalendar")->currentIndex(), 4);
     EXPECT_FALSE(Find<QCheckBox>(w, "chkRepeatedly")->isChecked());
     EXPECT_TRUE(Find<QCheckBox>(w, "chkLog")->isChecked());
-    EXPECT_EQ(Find<QLabel>(w, "lblActualEclipseData")->text().count('\n'), 5);
+    EXPECT_EQ(Find<QLabel>(w, "lblActualEclipseData")->text().count('\n'), 6);
     EXPECT_FALSE(Find<QPushButton>(w, "cmdSaveState")->isEnabled());
     EXPECT_FALSE(Find<QLabel>(w, "picCheck")->isVisible());
     EXPECT_FALSE(Find<QTimer>(w, "Clock")->isActive());
@@ -129,16 +131,16 @@ TEST_F(StateWindowTest, EveryZoneAndTimeChoiceRestoresTheMomentUnmoved) {
     // A typed moment: the live clock would put the present moment back at its next tick.
     Find<QLineEdit>(*saving, "txbDate")->setText("2003-12-31 CE 15:55");
     Find<QPushButton>(*saving, "cmdCompute")->click();
-    ASSERT_FALSE(saving->State().blnLiveClock);
+    ASSERT_FALSE(saving->OnShow().liveClock);
     for (int zone = 0; zone < TimeZones::kZoneCount; ++zone) {
         for (const char* choice : {"optLocal", "optGreenwich"}) {
             Find<QComboBox>(*saving, "cboTimeZone")->setCurrentIndex(zone);
             Find<QRadioButton>(*saving, choice)->click();
             ASSERT_EQ(saving->WriteStateFile(), "");
             auto restored = Start();
-            EXPECT_EQ(restored->State().dblCurrentAJDate, saving->State().dblCurrentAJDate) << zone << choice;
+            EXPECT_EQ(restored->OnShow().ajd, saving->OnShow().ajd) << zone << choice;
             EXPECT_EQ(Find<QComboBox>(*restored, "cboTimeZone")->currentIndex(), zone);
-            EXPECT_EQ(restored->State().intZoneOffset, saving->State().intZoneOffset);
+            EXPECT_EQ(restored->OnShow().frame.zoneOffsetMinutes, saving->OnShow().frame.zoneOffsetMinutes);
             EXPECT_TRUE(Find<QRadioButton>(*restored, choice)->isChecked()) << zone << choice;
             EXPECT_EQ(Find<QLabel>(*restored, "lblTime_1")->text(), Find<QLabel>(*saving, "lblTime_1")->text());
         }
@@ -155,7 +157,7 @@ TEST_F(StateWindowTest, AFileCutShortOrWithABadValueRestoresWhatCameBefore) {
     auto cut = Start();
     ExpectPresentMoment(*cut);
     EXPECT_EQ(Find<QComboBox>(*cut, "cboTimeZone")->currentIndex(), 30);
-    EXPECT_EQ(cut->State().intZoneOffset, 180);
+    EXPECT_EQ(cut->OnShow().frame.zoneOffsetMinutes, 180);
     EXPECT_TRUE(Find<QRadioButton>(*cut, "optGreenwich")->isChecked());
     EXPECT_EQ(Find<QComboBox>(*cut, "cboMoveStep")->currentIndex(), 13);
     EXPECT_EQ(Find<QComboBox>(*cut, "cboRefreshPeriod")->currentIndex(), 0);
@@ -190,7 +192,7 @@ TEST_F(StateWindowTest, HostileFilesStartAtThePresentMoment) {
         WriteFile(bytes);
         dialogs->messages.clear();
         auto window = Start();
-        const double ajd = window->State().dblCurrentAJDate;
+        const double ajd = window->OnShow().ajd;
         EXPECT_TRUE(ajd >= 552283.0 && ajd <= 3912515.0) << name;
         EXPECT_TRUE(dialogs->messages.empty()) << name;
         if (QByteArray(name) == "markup") {
@@ -269,10 +271,10 @@ TEST_F(StateWindowTest, ResetReturnsTheChoicesAndAsksAboutTheLogPreferences) {
         EXPECT_EQ(Find<QComboBox>(w, "cboTarget")->currentIndex(), 0);
         // Not reset: the zone, the entry calendar and the file.
         EXPECT_EQ(Find<QComboBox>(w, "cboTimeZone")->currentIndex(), 30);
-        EXPECT_EQ(w.State().intEntryCalendar, CalendarTable::DVG);
+        EXPECT_EQ(w.OnShow().entryCalendar, CalendarTable::DVG);
         EXPECT_EQ(FileBytes().toStdString(), SavedStateFile::Write(Sample()));
         ExpectPresentMoment(w);
-        const LogPreferences& prefs = w.State().logPreferences;
+        const LogPreferences& prefs = w.LogPreferencesInEffect();
         EXPECT_EQ(prefs.calendarEqualsDate, yes);
         for (int calendar = 0; calendar < CalendarRegistry::Count(); ++calendar)
             EXPECT_EQ(prefs.Includes(calendar), yes && calendar != CalendarTable::QLW) << calendar;

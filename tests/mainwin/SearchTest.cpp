@@ -16,7 +16,7 @@ protected:
         Find<QPushButton>("cmdSearch")->click();
     }
     QString ShownEclipse() { return Text("lblActualEclipseData"); }
-    double Moment() { return window->State().dblCurrentAJDate; }
+    double Moment() { return window->OnShow().ajd; }
 };
 
 TEST_F(SearchWindowTest, LunarEclipsesOneAfterAnother) {
@@ -25,9 +25,9 @@ TEST_F(SearchWindowTest, LunarEclipsesOneAfterAnother) {
     ASSERT_TRUE(dialogs->messages.empty()) << LastMessage().toStdString();
     EXPECT_TRUE(ShownEclipse().startsWith("Total lunar eclipse\nLunation number = 0\nSaros number = 124\n"))
         << ShownEclipse().toStdString();
-    EXPECT_EQ(window->State().lngEclipseLunation, 0);
-    EXPECT_EQ(window->State().intEclipsePhase, 2);
-    EXPECT_TRUE(window->State().blnLunarEclipse);
+    EXPECT_EQ(window->OnShow().lastFound.lunation, 0);
+    EXPECT_EQ(window->OnShow().lastFound.phase, 2);
+    EXPECT_TRUE(window->OnShow().lastFound.lunar);
     // The date box shows the result to the minute; searching again starts from the eclipse
     // itself, which comes minutes before its full moon, and finds the next one.
     EXPECT_TRUE(Find<QLineEdit>("txbDate")->text().startsWith("2000-01-21 CE 04:4"));
@@ -46,12 +46,12 @@ TEST_F(SearchWindowTest, SarosSearchKeepsItsTarget) {
     SearchFor(11);  // the total solar eclipse of 2001-06-21
     ASSERT_TRUE(ShownEclipse().contains("Saros number = 127\n")) << ShownEclipse().toStdString();
     const double found = Moment();
-    SearchFor(SearchTargets::kSameSaros);
+    SearchFor(SearchTargets::RowOf(SearchTargets::kSameSaros));
     ASSERT_TRUE(dialogs->messages.empty()) << LastMessage().toStdString();
     EXPECT_TRUE(ShownEclipse().contains("Saros number = 127\n")) << ShownEclipse().toStdString();
     EXPECT_NEAR(Moment() - found, 6585.3, 0.5);
-    EXPECT_EQ(Find<QComboBox>("cboTarget")->currentIndex(), SearchTargets::kSameSaros);
-    EXPECT_FALSE(window->State().blnLunarEclipse);
+    EXPECT_EQ(Find<QComboBox>("cboTarget")->currentIndex(), SearchTargets::RowOf(SearchTargets::kSameSaros));
+    EXPECT_FALSE(window->OnShow().lastFound.lunar);
 }
 
 TEST_F(SearchWindowTest, Refusals) {
@@ -61,7 +61,7 @@ TEST_F(SearchWindowTest, Refusals) {
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].title, "Search");
     EXPECT_EQ(LastMessage(), "Please specify target for search.");
-    SearchFor(SearchTargets::kSameSaros);  // no eclipse on display
+    SearchFor(SearchTargets::RowOf(SearchTargets::kSameSaros));  // no eclipse on display
     ASSERT_EQ(dialogs->messages.size(), 2u);
     EXPECT_EQ(dialogs->messages[1].title, "No eclipse displayed");
     EXPECT_TRUE(LastMessage().endsWith("the next or previous eclipse in the same saros series."));
@@ -99,14 +99,14 @@ TEST_F(SearchWindowTest, RangeEndLeavesEverythingAsItWas) {
 TEST_F(SearchWindowTest, CoincidenceAndPhases) {
     Find<QComboBox>("cboTimeZone")->setCurrentIndex(35);  // GMT + 05:30
     Compute("2000-01-01 CE 06:00");
-    SearchFor(SearchTargets::kCoincidence);
+    SearchFor(SearchTargets::RowOf(SearchTargets::kCoincidence));
     ASSERT_TRUE(dialogs->messages.empty()) << LastMessage().toStdString();
     EXPECT_FALSE(Find<QLabel>("lblSearching")->isVisible());
     EXPECT_EQ(Text("lblTime_1"), "12:00 (local)");
     EXPECT_TRUE(ShownEclipse().isEmpty());
     const double coincidence = Moment();
-    SearchFor(SearchTargets::kCoincidence);
-    SearchFor(SearchTargets::kCoincidence, false);
+    SearchFor(SearchTargets::RowOf(SearchTargets::kCoincidence));
+    SearchFor(SearchTargets::RowOf(SearchTargets::kCoincidence), false);
     EXPECT_DOUBLE_EQ(Moment(), coincidence);
     // A full moon that is eclipsed: a phase search shows no eclipse data.
     Compute("2000-01-01 CE 06:00");
@@ -114,7 +114,7 @@ TEST_F(SearchWindowTest, CoincidenceAndPhases) {
     ::EclipseData record{};
     EXPECT_DOUBLE_EQ(Moment(), Syzyg::PhaseTime(0, 2, record));
     EXPECT_TRUE(ShownEclipse().isEmpty());
-    EXPECT_EQ(window->State().lngEclipseLunation, kNoEclipseLunation);
+    EXPECT_EQ(window->OnShow().lastFound.lunation, kNoEclipseLunation);
 }
 
 }  // namespace

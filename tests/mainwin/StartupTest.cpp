@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QRadioButton>
 
+#include <QTimer>
+
 #include "WindowFixture.h"
 
 namespace {
@@ -79,33 +81,32 @@ TEST_F(WindowTest, ColoursOfChosenOptionsAndTheEntryCalendar) {
 
 TEST_F(WindowTest, FirstRunShowsNowWithTheLiveClock) {
     EXPECT_TRUE(Find<QLabel>("picCheck")->isVisible());
-    EXPECT_TRUE(window->State().blnLiveClock);
-    EXPECT_DOUBLE_EQ(window->State().dblCurrentAJDate, 2451545.0);
+    EXPECT_TRUE(window->OnShow().liveClock);
+    EXPECT_DOUBLE_EQ(window->OnShow().ajd, 2451545.0);
     EXPECT_EQ(Text("lblTime_1"), "12:00 (local=GMT)");
     EXPECT_TRUE(Find<QTimer>("Clock")->isActive());
     EXPECT_EQ(Find<QTimer>("Clock")->interval(), 5000);
     EXPECT_TRUE(Find<QPushButton>("cmdSaveState")->isEnabled());
     EXPECT_FALSE(Find<QPushButton>("cmdViewLog")->isEnabled());  // the log is empty
-    EXPECT_TRUE(window->State().blnStartUpCompleted);
 
     // The clock moves on: a tick shows the new present moment and restarts nothing else.
     clock->Set("2000-01-01", "13:30:00");
     QMetaObject::invokeMethod(Find<QTimer>("Clock"), "timeout", Qt::DirectConnection);
-    EXPECT_NEAR(window->State().dblCurrentAJDate, 2451545.0 + 1.5 / 24, 1e-9);
+    EXPECT_NEAR(window->OnShow().ajd, 2451545.0 + 1.5 / 24, 1e-9);
     EXPECT_EQ(Text("lblTime_1"), "13:30 (local=GMT)");
 }
 
 TEST_F(WindowTest, NowAfterComputeRestartsTheClockAndFixesTheSarosTarget) {
     Compute("2003-12-31 CE 15:55");
     EXPECT_FALSE(Find<QLabel>("picCheck")->isVisible());
-    EXPECT_FALSE(window->State().blnLiveClock);
+    EXPECT_FALSE(window->OnShow().liveClock);
     Find<QTimer>("Clock")->stop();
-    Find<QComboBox>("cboTarget")->setCurrentIndex(13);
+    Find<QComboBox>("cboTarget")->setCurrentIndex(SearchTargets::RowOf(SearchTargets::kSameSaros));
     Find<QPushButton>("cmdNow")->click();
     EXPECT_TRUE(Find<QLabel>("picCheck")->isVisible());
     EXPECT_TRUE(Find<QTimer>("Clock")->isActive());
     EXPECT_EQ(Find<QTimer>("Clock")->interval(), 5000);
-    EXPECT_EQ(Find<QComboBox>("cboTarget")->currentIndex(), 6);
+    EXPECT_EQ(Find<QComboBox>("cboTarget")->currentIndex(), SearchTargets::RowOf(SearchTargets::kAnyEclipse));
     EXPECT_TRUE(Find<QLineEdit>("txbDate")->text().isEmpty());
 }
 
@@ -122,7 +123,7 @@ TEST_F(WindowTest, FocusRules) {
     window->FocusSearchOrQuit();
     EXPECT_EQ(QApplication::focusWidget(), Find<QPushButton>("cmdSearch"));
     Find<QLineEdit>("txbDate")->setEnabled(false);
-    window->FocusDateEntry();
+    window->SetTheFocus();
     EXPECT_EQ(QApplication::focusWidget(), Find<QPushButton>("cmdQuit"));
 }
 

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "astro/Syzyg.h"
+#include "astro/TimeScales.h"
 #include "core/search/SearchEngine.h"
 #include "support/AcceptedRange.h"
 
@@ -16,10 +17,8 @@ struct Walk {
 };
 
 Walk WalkOf(int target) {
-    if (target == SearchTargets::kAnyEclipse) return {true, true};
     const uint32_t types = SearchTargets::kTargets[static_cast<size_t>(target)].eclipseTypes;
-    constexpr uint32_t kSolar = SearchTargets::Types({1, 2, 3, 4, 5, 6, 7});
-    return {(types & kSolar) != 0, (types & ~kSolar) != 0};
+    return {(types & SearchTargets::kSolarTypes) != 0, (types & SearchTargets::kLunarTypes) != 0};
 }
 
 // One syzygy on or back: the next full or new moon the walk tries.
@@ -65,7 +64,7 @@ Result FindEclipse(int target, bool next, double ajd) {
         const double syzygy = Syzyg::PhaseTime(lunation, phase, record);
         if (next ? syzygy > dblLatestAJD + kSyzygyMargin : syzygy < dblEarliestAJD - kSyzygyMargin) break;
         if (record.type > 0 && SearchTargets::Matches(target, record.type)) {
-            const double greatest = record.greatest - Syzyg::DeltaTAt(record.greatest) / 1440.0;
+            const double greatest = TimeScales::GreatestEclipse(record).ajd;
             // Only an eclipse strictly beyond the moment counts: so the eclipse on show (whose
             // greatest eclipse is the moment) is never found again, whichever side of its
             // syzygy it lies.

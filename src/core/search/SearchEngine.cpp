@@ -16,18 +16,13 @@ namespace {
 // One saros: the days an eclipse search jumps before looking for the eclipse of the same
 // series (223 lunations are 6585.3 days; the jump stays short of that).
 constexpr double kSarosJumpDays = 6580.0;
-constexpr int kLunarEclipseTarget = 7;
-constexpr int kSolarEclipseTarget = 10;
 
-bool Blank(int target) {
-    return target < 0 || target >= static_cast<int>(SearchTargets::kTargets.size()) ||
-           SearchTargets::kTargets[static_cast<size_t>(target)].text.empty();
-}
+const SearchTargets::Target& TargetOf(int target) { return SearchTargets::kTargets[static_cast<size_t>(target)]; }
 
 Result RangeEnd(Result result, int target, bool next) {
     result.outcome = Result::Outcome::RangeEnd;
     result.title = kSearchTitle;
-    result.message = "No " + StrProc::LowerCase(std::string(SearchTargets::kTargets[static_cast<size_t>(target)].text)) +
+    result.message = "No " + StrProc::LowerCase(std::string(TargetOf(target).text)) +
                      (next ? " before the latest date." : " after the earliest date.");
     return result;
 }
@@ -48,7 +43,7 @@ Result PhaseResult(Result result, int target, bool next, int32_t lunation, int p
 
 // Phases (targets 0 to 3): q the latest phase at or before the moment, in lunation L.
 Result PhaseSearch(Result result, int target, bool next, int32_t lunation, int q, bool exact) {
-    const int p = SearchTargets::kTargets[static_cast<size_t>(target)].phase;
+    const int p = TargetOf(target).phase;
     if (next) {
         if (q >= p) ++lunation;
     } else if (q < p || (q == p && exact)) {
@@ -96,7 +91,7 @@ Result CoincidenceSearch(Result result, const Request& request) {
 Result RunSearch(const Request& request) {
     Result result;
     result.searchedTarget = request.target;
-    if (Blank(request.target)) {
+    if (!SearchTargets::IsTarget(request.target)) {
         result.title = kSearchTitle;
         result.message = kBlankTargetMessage;
         return result;
@@ -113,36 +108,37 @@ Result RunSearch(const Request& request) {
         return result;
     }
     const int target = request.target;
-    if (target == SearchTargets::kSameSaros) {
-        if (!request.eclipse.onDisplay) {
-            result.outcome = Result::Outcome::NoEclipseDisplayed;
-            result.title = kNoEclipseTitle;
-            result.message = kNoEclipseMessage;
-            return result;
+    switch (TargetOf(target).kind) {
+        case SearchTargets::Kind::SameSaros: {
+            if (!request.eclipse.onDisplay) {
+                result.outcome = Result::Outcome::NoEclipseDisplayed;
+                result.title = kNoEclipseTitle;
+                result.message = kNoEclipseMessage;
+                return result;
+            }
+            const double from = request.eclipse.greatestAjd + (request.next ? kSarosJumpDays : -kSarosJumpDays);
+            return FindEclipse(request.eclipse.lunar ? SearchTargets::kLunarEclipse : SearchTargets::kSolarEclipse,
+                               request.next, from);
         }
-        const double from = request.ajd + (request.next ? kSarosJumpDays : -kSarosJumpDays);
-        return FindEclipse(request.eclipse.lunar ? kLunarEclipseTarget : kSolarEclipseTarget, request.next, from);
+        case SearchTargets::Kind::Coincidence: return CoincidenceSearch(result, request);
+        case SearchTargets::Kind::Quarter: return QuarterSearch(result, request.next, lunation, q, exact);
+        case SearchTargets::Kind::Phase: return PhaseSearch(result, target, request.next, lunation, q, exact);
+        case SearchTargets::Kind::Eclipse: break;
     }
-    if (target == SearchTargets::kCoincidence) return CoincidenceSearch(result, request);
-    if (target == SearchTargets::kQuarter) return QuarterSearch(result, request.next, lunation, q, exact);
-    if (target < SearchTargets::kQuarter) return PhaseSearch(result, target, request.next, lunation, q, exact);
     Result found = FindEclipse(target, request.next, request.ajd);
     found.startExact = exact;
     return found;
 }
 
 std::string OperationText(int target, bool next) {
-    const std::string_view text =
-        Blank(target) ? std::string_view() : SearchTargets::kTargets[static_cast<size_t>(target)].text;
+    const std::string_view text = SearchTargets::IsTarget(target) ? TargetOf(target).text : std::string_view();
     return std::string("Search for") + (next ? " next" : " previous") + " " + StrProc::LowerCase(std::string(text)) + ".";
 }
 
 int TargetOfText(const std::string& text) {
     const std::string wanted = StrProc::LowerCase(StrProc::Trim(text));
-    for (size_t i = 0; i < SearchTargets::kTargets.size(); ++i) {
-        if (!SearchTargets::kTargets[i].text.empty() && StrProc::LowerCase(std::string(SearchTargets::kTargets[i].text)) == wanted)
-            return static_cast<int>(i);
-    }
+    for (size_t i = 0; i < SearchTargets::kTargets.size(); ++i)
+        if (StrProc::LowerCase(std::string(SearchTargets::kTargets[i].text)) == wanted) return static_cast<int>(i);
     return -1;
 }
 

@@ -12,10 +12,12 @@
 
 namespace Search {
 
-// The eclipse whose data are on show, which the saros search starts from.
+// The eclipse whose data are on show, which the saros search starts from: it looks for the
+// eclipse of the same kind one saros on or back from its greatest eclipse.
 struct DisplayedEclipse {
     bool onDisplay = false;
-    bool lunar = false;  // the saros search looks for a lunar eclipse, else a solar one
+    bool lunar = false;            // a lunar eclipse, else a solar one
+    double greatestAjd = 0.0;      // its greatest eclipse, Greenwich time
 };
 
 struct Request {
@@ -29,7 +31,7 @@ struct Request {
 struct Result {
     enum class Outcome {
         Found,               // ajd and the fields below describe the result
-        BlankTarget,         // a separator row of the list
+        BlankTarget,         // no target (a separator row of the window's list)
         NoEclipseDisplayed,  // a saros search without an eclipse on show
         PhaseError,          // GetPhase refused the moment (phaseError)
         RangeEnd,            // no match inside the accepted range
@@ -42,7 +44,7 @@ struct Result {
     // The record of that phase or syzygy (type 0 when it is no eclipse or none was computed).
     EclipseData record{};
     bool eclipseFound = false;  // an eclipse target matched: the new displayed eclipse
-    int searchedTarget = 0;     // the target run: 7 or 10 for a saros search
+    int searchedTarget = 0;     // the target run: the eclipses of the kind on show for a saros search
     bool startExact = false;    // GetPhase's exact flag for the starting moment
     int phaseError = 0;         // GetPhase's code for PhaseError
     std::string title, message;  // of every outcome but Found (warning icon)
@@ -54,8 +56,7 @@ Result RunSearch(const Request& request);
 // "Search for next total solar eclipse.": the log's name of the operation.
 std::string OperationText(int target, bool next);
 
-// The target of a list text, compared without regard to case; -1 for no target (the blank
-// rows are no target either).
+// The target of a list text, compared without regard to case; -1 for no target.
 int TargetOfText(const std::string& text);
 
 inline constexpr const char* kSearchTitle = "Search";
@@ -64,7 +65,7 @@ inline constexpr const char* kNoEclipseTitle = "No eclipse displayed";
 inline constexpr const char* kNoEclipseMessage =
     "Eclipse date must be displayed in order to search for the next or previous eclipse in the same saros series.";
 
-// The walk over eclipses of targets 6 to 12: the first whose greatest eclipse lies strictly
+// The walk over the eclipses of an eclipse target: the first whose greatest eclipse lies strictly
 // after (next) or before (previous) the moment ajd. Found or RangeEnd.
 Result FindEclipse(int target, bool next, double ajd);
 

@@ -15,7 +15,11 @@ using Search::Result;
 
 namespace {
 
-constexpr int kFirstEclipseTarget = 6, kLastEclipseTarget = 12;
+constexpr int kFirstEclipseTarget = SearchTargets::kAnyEclipse, kLastEclipseTarget = 11;  // "Annular solar eclipse"
+using SearchTargets::kAnyEclipse;
+using SearchTargets::kLunarEclipse;
+using SearchTargets::kSolarEclipse;
+constexpr int kTotalSolar = SearchTargets::kDefault, kTotalLunar = 7;
 
 std::vector<int> TypesOf(int target) {
     std::vector<int> types;
@@ -71,16 +75,16 @@ TEST(EclipseSearch, EveryKindAgreesWithTheListingFromRandomMoments) {
 }
 
 TEST(EclipseSearch, RepeatedSearchesStepThroughEveryEclipseOnce) {
-    const auto rows = Listings::ListEclipses(2451545.0, 2451545.0 + 3650, TypesOf(7));
+    const auto rows = Listings::ListEclipses(2451545.0, 2451545.0 + 3650, TypesOf(kLunarEclipse));
     ASSERT_GT(rows.size(), 15u);
     double x = 2451545.0;
     for (const Listings::EclipseRow& row : rows) {
-        const Result result = Find(7, true, x);
+        const Result result = Find(kLunarEclipse, true, x);
         ExpectRow(result, row, "forward to lunation " + std::to_string(row.lunation));
         x = result.ajd;
     }
     for (size_t i = rows.size() - 1; i-- > 0;) {
-        const Result result = Find(7, false, x);
+        const Result result = Find(kLunarEclipse, false, x);
         ExpectRow(result, rows[i], "back to lunation " + std::to_string(rows[i].lunation));
         x = result.ajd;
     }
@@ -100,11 +104,11 @@ TEST(EclipseSearch, MomentsBetweenSyzygyAndGreatestEclipse) {
         const bool greatestFirst = row.jdUtGreatest < syzygy;
         (greatestFirst ? before : after)++;
         const std::string where = "lunation " + std::to_string(row.lunation);
-        ExpectRow(Find(6, true, between), greatestFirst ? rows[i + 1] : row, where + " next");
-        ExpectRow(Find(6, false, between), greatestFirst ? row : rows[i - 1], where + " previous");
-        ExpectRow(Find(6, true, row.jdUtGreatest), rows[i + 1], where + " next from it");
-        ExpectRow(Find(6, false, row.jdUtGreatest), rows[i - 1], where + " previous from it");
-        const int kind = row.type >= 8 ? 7 : 10;
+        ExpectRow(Find(kAnyEclipse, true, between), greatestFirst ? rows[i + 1] : row, where + " next");
+        ExpectRow(Find(kAnyEclipse, false, between), greatestFirst ? row : rows[i - 1], where + " previous");
+        ExpectRow(Find(kAnyEclipse, true, row.jdUtGreatest), rows[i + 1], where + " next from it");
+        ExpectRow(Find(kAnyEclipse, false, row.jdUtGreatest), rows[i - 1], where + " previous from it");
+        const int kind = row.type >= 8 ? kLunarEclipse : kSolarEclipse;
         const auto same = Listings::ListEclipses(row.jdUtGreatest - 800, row.jdUtGreatest + 800, TypesOf(kind));
         ExpectRow(Find(kind, true, row.jdUtGreatest), *Beyond(same, row.jdUtGreatest, true), where + " kind next");
         ExpectRow(Find(kind, false, row.jdUtGreatest), *Beyond(same, row.jdUtGreatest, false), where + " kind prev");
@@ -119,27 +123,27 @@ TEST(EclipseSearch, SarosFindsTheSameSeriesBothWays) {
     ASSERT_GT(rows.size(), 6u);
     for (const Listings::EclipseRow& row : rows) {
         for (bool next : {true, false}) {
-            const Result result = Find(SearchTargets::kSameSaros, next, row.jdUtGreatest, {true, row.type >= 8});
+            const Result result = Find(SearchTargets::kSameSaros, next, row.jdUtGreatest, {true, row.type >= 8, row.jdUtGreatest});
             ASSERT_TRUE(result.Found()) << row.lunation;
             EXPECT_EQ(result.record.saros, row.saros) << row.lunation;
             EXPECT_EQ(result.lunation, row.lunation + (next ? 223 : -223)) << row.lunation;
             EXPECT_NEAR(std::fabs(result.ajd - row.jdUtGreatest), 6585.3, 0.5);
-            EXPECT_EQ(result.searchedTarget, row.type >= 8 ? 7 : 10);
+            EXPECT_EQ(result.searchedTarget, row.type >= 8 ? kLunarEclipse : kSolarEclipse);
         }
     }
 }
 
 TEST(EclipseSearch, RangeEndLeavesNoResult) {
     // The last total solar eclipse of the range: nothing after it.
-    const auto rows = Listings::ListEclipses(dblLatestAJD - 4000, dblLatestAJD, TypesOf(11));
+    const auto rows = Listings::ListEclipses(dblLatestAJD - 4000, dblLatestAJD, TypesOf(kTotalSolar));
     ASSERT_FALSE(rows.empty());
-    const Result result = Find(11, true, rows.back().jdUtGreatest);
+    const Result result = Find(kTotalSolar, true, rows.back().jdUtGreatest);
     EXPECT_EQ(result.outcome, Result::Outcome::RangeEnd);
     EXPECT_FALSE(result.eclipseFound);
-    const auto first = Listings::ListEclipses(dblEarliestAJD, dblEarliestAJD + 4000, TypesOf(8));
+    const auto first = Listings::ListEclipses(dblEarliestAJD, dblEarliestAJD + 4000, TypesOf(kTotalLunar));
     ASSERT_FALSE(first.empty());
-    EXPECT_EQ(Find(8, false, first.front().jdUtGreatest).outcome, Result::Outcome::RangeEnd);
-    EXPECT_TRUE(Find(8, false, first.front().jdUtGreatest + 1e-3).Found());
+    EXPECT_EQ(Find(kTotalLunar, false, first.front().jdUtGreatest).outcome, Result::Outcome::RangeEnd);
+    EXPECT_TRUE(Find(kTotalLunar, false, first.front().jdUtGreatest + 1e-3).Found());
 }
 
 }  // namespace

@@ -108,14 +108,13 @@ TEST(PhaseSearch, AnEclipsedFullMoonCarriesItsEclipseType) {
 // inside the range or the range-end message, never a moment outside the range.
 TEST(SearchRangeEnds, EveryTargetFromBothEnds) {
     for (int target = 0; target < static_cast<int>(SearchTargets::kTargets.size()); ++target) {
-        if (SearchTargets::kTargets[static_cast<size_t>(target)].text.empty()) continue;
         for (double x : {dblEarliestAJD, dblEarliestAJD + 20, dblLatestAJD - 20, dblLatestAJD}) {
             for (bool next : {true, false}) {
                 Request request;
                 request.target = target;
                 request.next = next;
                 request.ajd = x;
-                request.eclipse = {true, target % 2 == 0};
+                request.eclipse = {true, target % 2 == 0, x};
                 const Result result = Search::RunSearch(request);
                 if (result.Found()) {
                     EXPECT_GE(result.ajd, dblEarliestAJD) << target;
@@ -145,7 +144,7 @@ TEST(SearchRangeEnds, Messages) {
 }
 
 TEST(SearchRefusals, BlankTargetsAndSarosWithoutAnEclipse) {
-    for (int target : {5, 14, -1, 16}) {
+    for (int target : {-1, 14, 99}) {
         const Result result = Find(target, true, 2451545.0);
         EXPECT_EQ(result.outcome, Result::Outcome::BlankTarget) << target;
         EXPECT_EQ(result.message, "Please specify target for search.");
@@ -160,10 +159,15 @@ TEST(SearchRefusals, BlankTargetsAndSarosWithoutAnEclipse) {
 }
 
 TEST(SearchTexts, OperationAndTargetTexts) {
-    EXPECT_EQ(Search::OperationText(11, true), "Search for next total solar eclipse.");
+    EXPECT_EQ(Search::OperationText(SearchTargets::kDefault, true), "Search for next total solar eclipse.");
     EXPECT_EQ(Search::OperationText(2, false), "Search for previous half moon (1st quarter).");
-    EXPECT_EQ(Search::TargetOfText("  total LUNAR eclipse "), 8);
-    EXPECT_EQ(Search::TargetOfText("Coincidence of 1sts of month"), 15);
+    EXPECT_EQ(Search::TargetOfText("  total LUNAR eclipse "), 7);
+    EXPECT_EQ(Search::TargetOfText("Coincidence of 1sts of month"), SearchTargets::kCoincidence);
+    // The window's list keeps its rows (the saved state stores them) with blank rows between.
+    EXPECT_EQ(SearchTargets::RowOf(SearchTargets::kDefault), 11);
+    EXPECT_EQ(SearchTargets::RowOf(SearchTargets::kSameSaros), 13);
+    EXPECT_EQ(SearchTargets::TargetOfRow(5), -1);
+    EXPECT_EQ(SearchTargets::TargetOfRow(15), SearchTargets::kCoincidence);
     EXPECT_EQ(Search::TargetOfText(""), -1);
     EXPECT_EQ(Search::TargetOfText("eclipse"), -1);
 }
