@@ -13,6 +13,7 @@
 #include "core/ComputeMoment.h"
 #include "core/DateDisplay.h"
 #include "core/LunationNumbers.h"
+#include "core/shown/ShownMoment.h"
 #include "support/StrProc.h"
 
 namespace Cli {
@@ -53,32 +54,28 @@ ComputeResult ComputeEntry(const std::string& entry, const ConvertOptions& optio
     return ComputeMoment(request);
 }
 
-void PrintText(const DateDisplay& display, const ConvertOptions& options, std::ostream& out) {
+void PrintText(const ShownMoment& shown, std::ostream& out) {
     for (const CalendarDescriptor* row : CalendarRegistry::DisplayOrder())
-        out << Heading(*row) << " " << display.Label(row->index).caption << "\n";
-    out << "Time: " << TimeZones::TimeLineText(display.ajd, options.frame, CalendarRegistry::Calendar(options.entryCalendar))
-        << "\n";
-    out << "Delta T: " << DeltaTText(Syzyg::DeltaTAt(display.ajd)) << "\n";
-    for (const auto& [title, text] : MoonLines(display.ajd)) out << title << " " << text << "\n";
+        out << Heading(*row) << " " << shown.dates.Label(row->index).caption << "\n";
+    out << "Time: " << shown.timeLine << "\n";
+    out << "Delta T: " << shown.deltaT << "\n";
+    for (const auto& [title, text] : MoonLines(shown.moon)) out << title << " " << text << "\n";
 }
 
-void PrintJson(const std::string& entry, const DateDisplay& display, const ConvertOptions& options,
-               int entryCalendar, std::ostream& out) {
-    const CalendarDescriptor& entered = CalendarRegistry::Calendar(entryCalendar);
-    const double deltaT = Syzyg::DeltaTAt(display.ajd);
-    out << "{\"entry\":" << JsonString(entry) << ",\"ajd\":" << JsonNumber(display.ajd)
+void PrintJson(const std::string& entry, const ShownMoment& shown, std::ostream& out) {
+    const DateDisplay& display = shown.dates;
+    out << "{\"entry\":" << JsonString(entry) << ",\"ajd\":" << JsonNumber(shown.ajd)
         << ",\"cjd\":" << JsonNumber(display.cjd) << ",\"day_number\":" << display.civilDay;
     // The day number of each calendar whose days begin after midnight ("qlw_day_number").
     for (const CalendarDescriptor* calendar : CalendarRegistry::Calendars())
         if (calendar->dayStart != 0.0)
             out << "," << JsonString(StrProc::LowerCase(std::string(calendar->code)) + "_day_number") << ":"
                 << display.dayNumbers[static_cast<size_t>(calendar->index)];
-    out << ",\"greenwich\":" << (options.frame.greenwich ? "true" : "false")
-        << ",\"zone_offset_minutes\":" << options.frame.zoneOffsetMinutes << ",\"entry_calendar\":"
-        << JsonString(std::string(entered.code))
-        << ",\"time\":" << JsonString(TimeZones::TimeLineText(display.ajd, options.frame, entered))
-        << ",\"delta_t_minutes\":" << JsonNumber(deltaT)
-        << ",\"delta_t\":" << JsonString(DeltaTText(deltaT)) << ",\"calendars\":{";
+    out << ",\"greenwich\":" << (shown.frame.greenwich ? "true" : "false")
+        << ",\"zone_offset_minutes\":" << shown.frame.zoneOffsetMinutes << ",\"entry_calendar\":"
+        << JsonString(std::string(CalendarRegistry::Calendar(shown.entryCalendar).code))
+        << ",\"time\":" << JsonString(shown.timeLine) << ",\"delta_t_minutes\":" << JsonNumber(shown.deltaTMinutes)
+        << ",\"delta_t\":" << JsonString(shown.deltaT) << ",\"calendars\":{";
     bool first = true;
     for (const CalendarDescriptor* row : CalendarRegistry::DisplayOrder()) {
         const DateLabel& label = display.Label(row->index);
@@ -94,11 +91,11 @@ void PrintJson(const std::string& entry, const DateDisplay& display, const Conve
         out << "}";
         first = false;
     }
-    const int32_t lunation = Syzyg::LunationAt(display.ajd);
-    out << "},\"moon\":" << MoonJson(display.ajd) << ",\"lunation_numbers\":{\"selvanor\":" << lunation;
+    const int32_t lunation = Syzyg::LunationAt(shown.ajd);
+    out << "},\"moon\":" << MoonJson(shown.moon) << ",\"lunation_numbers\":{\"selvanor\":" << lunation;
     for (const auto& convention : LunationNumbers::kConventions)
         out << "," << JsonString(std::string(convention.key)) << ":" << int64_t{lunation} + convention.offset;
-    out << "},\"delta_t_sigma_min\":" << JsonNumber(DeltaTUncertainty::SigmaMinutesAt(display.ajd)) << "}\n";
+    out << "},\"delta_t_sigma_min\":" << JsonNumber(DeltaTUncertainty::SigmaMinutesAt(shown.ajd)) << "}\n";
 }
 
 // Reads the options and entries of convert; the first bad option, if any.
@@ -168,16 +165,14 @@ int RunConvert(std::vector<std::string> argv, std::istream& in, std::ostream& ou
             status = 2;
             return;
         }
-        const DateDisplay display = ComputeAllDates(moment.ajd, options.frame, NumberFormat{});
-        ConvertOptions shown = options;
-        shown.entryCalendar = moment.entryCalendar;
+        const ShownMoment shown = Shown::At(moment.ajd, options.frame, moment.entryCalendar, NumberFormat{});
         if (options.log) {
-            out << log.Entry(display, moment.entryCalendar, options.frame, moment.operation);
+            out << log.Entry(shown, moment.operation);
         } else if (options.json) {
-            PrintJson(entry, display, options, moment.entryCalendar, out);
+            PrintJson(entry, shown, out);
         } else {
             if (!firstOutput) out << "\n";
-            PrintText(display, shown, out);
+            PrintText(shown, out);
         }
         firstOutput = false;
     };

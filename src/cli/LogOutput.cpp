@@ -3,7 +3,6 @@
 #include <string_view>
 
 #include "calendars/registry/CalendarRegistry.h"
-#include "cli/MoonLines.h"
 #include "core/LogEntry.h"
 #include "support/StrProc.h"
 
@@ -42,19 +41,10 @@ std::optional<std::string> ReadIncludeList(const std::string& list, LogPreferenc
     return std::nullopt;
 }
 
-std::string LogPrinter::Entry(const DateDisplay& display, int entryCalendar, const TimeFrame& frame,
-                              const std::string& operation) {
-    const std::string date = history_.Add(History::EntryTextOf(display, entryCalendar, frame), 0);
+std::string LogPrinter::Entry(const ShownMoment& shown, const std::string& operation) {
+    const std::string date = history_.Add(Shown::HistoryTextOf(shown), 0);
     if (date.empty()) return {};
-    LogEntry::Display shown;
-    for (const DateLabel& label : display.labels) shown.dateLabels.push_back(label.caption);
-    const auto moon = MoonLines(display.ajd);
-    if (moon.size() >= 2) {
-        shown.phaseLabel = moon[0].second;
-        shown.ageLabel = moon[1].second;
-    }
-    shown.entryCalendar = CalendarRegistry::Calendar(entryCalendar).index;
-    return LogEntry::Entry(date, operation, "", shown, preferences_, "\n");
+    return LogEntry::Entry(date, operation, "", Shown::LogDisplayOf(shown), preferences_, "\n");
 }
 
 }  // namespace Cli

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "core/DateDisplay.h"
 #include "core/History.h"
 #include "core/LogPreferences.h"
+#include "core/shown/ShownMoment.h"
 
 namespace Cli {
 
@@ -22,8 +22,7 @@ public:
     explicit LogPrinter(LogPreferences preferences) : preferences_(preferences) {}
     // The entry of one result, or the empty text when it repeats the previous result (the
     // window's history makes no entry for it then, and so the log makes none).
-    std::string Entry(const DateDisplay& display, int entryCalendar, const TimeFrame& frame,
-                      const std::string& operation);
+    std::string Entry(const ShownMoment& shown, const std::string& operation);
 
 private:
     LogPreferences preferences_;

@@ -1,18 +1,15 @@
 #include "cli/MoonLines.h"
 
 #include "cli/CliArgs.h"
-#include "moondata/MoonData.h"
 
 namespace Cli {
 
-std::vector<std::pair<std::string, std::string>> MoonLines(double ajd) {
-    const MoonData::MoonState state = MoonData::ComputeMoonState(ajd, false);
+std::vector<std::pair<std::string, std::string>> MoonLines(const MoonData::MoonState& state) {
     return {{"Phase of Moon, illumination:", state.Ok() ? state.phaseLabel : state.errorText},
             {"[Lunation] Age of Moon:", state.ageLabel}};
 }
 
-std::string MoonJson(double ajd) {
-    const MoonData::MoonState state = MoonData::ComputeMoonState(ajd, false);
+std::string MoonJson(const MoonData::MoonState& state) {
     if (!state.Ok()) return "{\"error\":" + JsonString(state.errorText) + "}";
     return "{\"illumination\":" + JsonNumber(state.illumination) + ",\"waxing\":" + (state.waxing ? "true" : "false") +
            ",\"lunation\":" + std::to_string(state.lunation) + ",\"age_days\":" + JsonNumber(state.ageDays) +

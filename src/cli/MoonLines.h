@@ -4,9 +4,11 @@
 #include <utility>
 #include <vector>
 
+#include "moondata/MoonData.h"
+
 namespace Cli {
 // (title, text) pairs, such as ("Phase of Moon, illumination:", "Crescent moon (waxing), 23.4%").
-std::vector<std::pair<std::string, std::string>> MoonLines(double ajd);
+std::vector<std::pair<std::string, std::string>> MoonLines(const MoonData::MoonState& state);
 // The same as a JSON object (illumination, waxing, lunation, age in days and the texts).
-std::string MoonJson(double ajd);
+std::string MoonJson(const MoonData::MoonState& state);
 }  // namespace Cli
