@@ -7,6 +7,7 @@
 #include "cli/ListCommands.h"
 #include "cli/LunationCommand.h"
 #include "cli/MoveCommand.h"
+#include "cli/RiseSetCommand.h"
 #include "cli/SearchCommand.h"
 #include "dates/ClockService.h"
 #include "dates/DatePr2.h"
@@ -142,6 +143,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     if (args[0] == "saros") return RunSaros(rest, out, err);
     if (args[0] == "move") return RunMove(rest, out, err);
     if (args[0] == "search") return RunSearch(rest, out, err);
+    if (args[0] == "riseset") return RunRiseSet(rest, out, err);
     if (args[0] == "lunation") return RunLunation(rest, DatePr2::TodayJdn(SystemClock()), out, err);
     err << "selvanor-cli: unknown command " << args[0] << " (try selvanor-cli --help)\n";
     return 1;

@@ -127,12 +127,13 @@ Result RunSearch(const Request& request) {
             return result;
         }
         const double from = request.ajd + (request.next ? kSarosJumpDays : -kSarosJumpDays);
-        return FindEclipse(request.eclipse.lunar ? kLunarEclipseTarget : kSolarEclipseTarget, request.next, from);
+        return FindEclipse(request.eclipse.lunar ? kLunarEclipseTarget : kSolarEclipseTarget, request.next, from,
+                           request.accept);
     }
     if (target == SearchTargets::kCoincidence) return CoincidenceSearch(result, request);
     if (target == SearchTargets::kQuarter) return QuarterSearch(result, request.next, lunation, q, exact);
     if (target < SearchTargets::kQuarter) return PhaseSearch(result, target, request.next, lunation, q, exact);
-    Result found = FindEclipse(target, request.next, request.ajd);
+    Result found = FindEclipse(target, request.next, request.ajd, request.accept);
     found.startExact = exact;
     return found;
 }
