@@ -80,10 +80,15 @@ int RunRiseSet(std::vector<std::string> args, std::ostream& out, std::ostream& e
     }
     if (options.csv) out << "body,event,jd_ut,azimuth_deg,altitude_deg\n";
     if (options.json) out << "[";
-    if (!options.csv && !options.json)
-        out << "Seen from " << place->name << " (" << Fixed(std::fabs(place->place.latitude), 4)
-            << (place->place.latitude < 0 ? " S, " : " N, ") << Fixed(std::fabs(place->place.longitude), 4)
-            << (place->place.longitude < 0 ? " W" : " E") << ")\n";
+    if (!options.csv && !options.json) {
+        const std::string coordinates = Fixed(std::fabs(place->place.latitude), 4) +
+                                        (place->place.latitude < 0 ? " S, " : " N, ") +
+                                        Fixed(std::fabs(place->place.longitude), 4) +
+                                        (place->place.longitude < 0 ? " W" : " E");
+        out << "Seen from "
+            << (place->outcome == PlaceChoice::Outcome::City ? place->name + " (" + coordinates + ")" : coordinates)
+            << "\n";
+    }
     bool first = true;
     Sky::ForEachEvent(ObserverOf(place->place), from.ajd, to.ajd, [&](const Sky::SkyEvent& e) {
         if (options.csv) {
