@@ -14,8 +14,8 @@ struct EclipticPlace {
 
 // The Sun: VSOP87 (J. Meeus, Astronomical Algorithms, chapter 32 and Appendix III) turned
 // into the apparent geocentric place of chapter 25's higher-accuracy method (FK5 correction,
-// nutation, aberration -20.4898"/R). Measured against a JPL DE431-based ephemeris over
-// 1600..2100 (tests/astro/SkyTest.cpp): within 1" in longitude.
+// nutation, aberration -20.4898"/R). Measured against a JPL DE431-based ephemeris at 1000
+// instants of 1600..2100 (tests/astro/SkyTest.cpp): longitude median 0.49", largest 1.34".
 EclipticPlace SunPlace(double jde, const Nutation& nutation);
 
 // A correction of the Moon's place, radians: the eclipses anchor the Moon to the Sun at the

@@ -3,7 +3,8 @@
 // lunar eclipse, with whether the eclipse is seen at all.
 //
 // Time scales: UT Julian dates out; the geometry is computed in TT with delta T from
-// DeltaTSecondsAt. Method, sources and measured accuracy: SolarLocal.cpp and LunarLocal.cpp.
+// DeltaTSecondsAt. Method, sources and measured accuracy (solar contacts within 1.4 s of a
+// JPL DE431-based ephemeris): SolarLocal.cpp and LunarLocal.cpp.
 #pragma once
 #include <cstdint>
 

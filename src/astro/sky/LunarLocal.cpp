@@ -10,7 +10,9 @@
 //
 // Time scales: UT contacts as the list gives them, TT for the Moon's place with delta T from
 // DeltaTSecondsAt. Accuracy against a JPL DE431-based ephemeris with this program's delta T
-// (tests/data/local-sample.csv, tests/astro/LocalSkyTest.cpp): stated there and in README.md.
+// (tests/data/local-sample.csv, 2 place-eclipses, tests/astro/LocalSkyTest.cpp): "seen" agrees;
+// the Moon's altitude within 0.013 degree at the list's contacts (up to 4 s from the
+// ephemeris' there), within 0.0008 degree at the same instants.
 #include <cmath>
 #include <limits>
 

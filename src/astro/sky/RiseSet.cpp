@@ -14,8 +14,10 @@
 // topocentric coordinates), 16 (refraction).
 //
 // Accuracy, measured by tests/astro/LocalSkyTest.cpp against a JPL DE431-based ephemeris with
-// this program's delta T (tests/data/local-sample.csv, 6 places, 2 days each, 1950 and 2024):
-// see the figures stated there and in README.md.
+// this program's delta T (tests/data/local-sample.csv: 62 events at 6 places, 1950 and 2024):
+// times median 0.02 s, largest 0.27 s; azimuth within 0.0005 degree, altitude 0.0003 degree;
+// no event missed or invented. The series themselves (about 1" for the Sun, 10" for the Moon)
+// bound the times to a second or so wherever the altitude changes by 0.005 degree a second.
 #include "astro/sky/RiseSet.h"
 
 #include <algorithm>

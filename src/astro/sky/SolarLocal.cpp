@@ -24,7 +24,8 @@
 //
 // Accuracy against a JPL DE431-based ephemeris with this program's delta T
 // (tests/data/local-sample.csv, 7 place-eclipses of 1999, 2017 and 2024), measured by
-// tests/astro/LocalSkyTest.cpp: stated there and in README.md.
+// tests/astro/LocalSkyTest.cpp: contacts median 0.97 s, largest 1.39 s; magnitude and
+// obscuration within 0.0002; the Sun's altitude within 0.0032 degree; kind and "seen" agree.
 #include <algorithm>
 #include <cmath>
 #include <limits>
