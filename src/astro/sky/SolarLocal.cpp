@@ -43,8 +43,11 @@ namespace {
 
 constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 constexpr double kSunRadiusKm = 696000.0;
-constexpr double kMoonRadiusKm = 1738.15;               // the mean radius, for C1, C4 and magnitude
-constexpr double kMoonRadiusCentralKm = 0.2722810 * 6378.137;  // the canons' k, for C2 and C3
+// The Moon's radius for C1, C4, magnitude and obscuration, km (the mean radius the ephemeris'
+// contacts use), and for C2, C3 the canons' k = 0.2722810 equatorial Earth radii (6378.137 km):
+// 1736.63 km, a lunar limb's valleys rather than its mean.
+constexpr double kMoonRadiusKm = 1738.15;
+constexpr double kMoonRadiusCentralKm = 0.2722810 * 6378.137;
 constexpr double kHour = 1.0 / 24.0;
 // Greatest eclipse at a place lies within a few hours of the Earth's: the penumbra takes at
 // most some six hours to cross the Earth. The search spans this either side.
