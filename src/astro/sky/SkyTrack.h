@@ -25,8 +25,6 @@ public:
 
     // The places at a UT Julian date inside the span (outside it, the end nodes' polynomial).
     Sample At(double jdUt) const;
-    double From() const { return start_ + kStepDays; }
-    double To() const { return start_ + (static_cast<double>(nodes_.size()) - 2.0) * kStepDays; }
 
 private:
     struct Node {
