@@ -26,6 +26,14 @@ std::string Fixed(double value, int decimals) {
     return buffer;
 }
 
+// An azimuth just west of north reads 0, not 360, at the decimals shown.
+std::string Azimuth(double degrees, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    double rounded = std::round(degrees * scale) / scale;
+    if (rounded >= 360.0) rounded -= 360.0;
+    return Fixed(rounded, decimals);
+}
+
 const char* BodyName(Sky::Body body) { return body == Sky::Body::Sun ? "sun" : "moon"; }
 const char* EventName(Sky::EventKind kind) {
     return kind == Sky::EventKind::Rise ? "rise" : kind == Sky::EventKind::Set ? "set" : "transit";
@@ -92,15 +100,15 @@ int RunRiseSet(std::vector<std::string> args, std::ostream& out, std::ostream& e
     bool first = true;
     Sky::ForEachEvent(ObserverOf(place->place), from.ajd, to.ajd, [&](const Sky::SkyEvent& e) {
         if (options.csv) {
-            out << BodyName(e.body) << "," << EventName(e.kind) << "," << Fixed(e.jdUt, 8) << "," << Fixed(e.azimuth, 4)
+            out << BodyName(e.body) << "," << EventName(e.kind) << "," << Fixed(e.jdUt, 8) << "," << Azimuth(e.azimuth, 4)
                 << "," << Fixed(e.altitude, 4) << "\n";
         } else if (options.json) {
             out << (first ? "" : ",\n") << "{\"body\": \"" << BodyName(e.body) << "\", \"event\": \"" << EventName(e.kind)
                 << "\", \"jd_ut\": " << JsonNumber(e.jdUt) << ", \"time\": " << JsonString(MomentText(e.jdUt, options.frame))
-                << ", \"azimuth_deg\": " << Fixed(e.azimuth, 4) << ", \"altitude_deg\": " << Fixed(e.altitude, 4) << "}";
+                << ", \"azimuth_deg\": " << Azimuth(e.azimuth, 4) << ", \"altitude_deg\": " << Fixed(e.altitude, 4) << "}";
         } else {
             out << MomentText(e.jdUt, options.frame) << "  " << (e.body == Sky::Body::Sun ? "Sun " : "Moon ")
-                << EventName(e.kind) << ", azimuth " << Fixed(e.azimuth, 1) << ", altitude " << Fixed(e.altitude, 1) << "\n";
+                << EventName(e.kind) << ", azimuth " << Azimuth(e.azimuth, 1) << ", altitude " << Fixed(e.altitude, 1) << "\n";
         }
         first = false;
     });

@@ -56,6 +56,11 @@ TEST_F(PlaceCommands, RiseSetCsvAndJson) {
     ASSERT_EQ(json.status, 0) << json.err;
     EXPECT_EQ(Values(json.out, "event").size(), 12u);
     EXPECT_EQ(Values(json.out, "time")[0], "\"2024-06-20 CE 01:54 GMT\"");
+    // A transit due north is at azimuth 0, however the last digit rounds.
+    const CliResult south = RunCli({"riseset", "--place", "-33.9, 18.4, 10", "--from", "2024-12-21 CE 00:00", "--to",
+                                    "2024-12-22 CE 00:00", "--csv"});
+    EXPECT_NE(south.out.find("moon,transit,2460665.6496"), std::string::npos) << south.out;
+    EXPECT_EQ(south.out.find(",360.0000,"), std::string::npos) << south.out;
     const CliResult text = RunCli({"riseset", "--place", "Paris", "--from", "2024-06-20 CE 00:00", "--to",
                                    "2024-06-20 CE 12:00", "--zone", "+02:00"});
     EXPECT_EQ(Lines(text.out)[0], "Seen from Paris (France) (48.8667 N, 2.3333 E)");

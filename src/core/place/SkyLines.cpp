@@ -26,6 +26,13 @@ std::string Fixed(double value, int decimals) {
     return buffer;
 }
 
+// An azimuth at one decimal, just west of north read as 0.0 rather than 360.0.
+std::string Azimuth(double degrees) {
+    double rounded = std::round(degrees * 10.0) / 10.0;
+    if (rounded >= 360.0) rounded -= 360.0;
+    return Fixed(rounded, 1);
+}
+
 // "23° high", "on the horizon", "below the horizon" for an apparent altitude in degrees.
 std::string Height(double altitude) {
     const long degrees = std::lround(altitude);
@@ -74,7 +81,7 @@ std::string ToolTip(const Place& place, double ajd) {
     for (const Sky::Body body : {Sky::Body::Sun, Sky::Body::Moon}) {
         const Sky::BodyPosition p = Sky::PositionAt(ObserverOf(place), body, ajd);
         text += std::string(body == Sky::Body::Sun ? "Sun" : "\nMoon") + ": altitude " + Fixed(p.altitude, 1) + kDegree +
-                ", azimuth " + Fixed(p.azimuth, 1) + kDegree;
+                ", azimuth " + Azimuth(p.azimuth) + kDegree;
     }
     const double sigma = DeltaTUncertainty::SigmaMinutesAt(ajd);
     if (sigma >= 1.0)
