@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Fuzzes every reader of text in the core with libFuzzer: the date entry grammar, the calendars'
-# date readers, the zone and days texts, the options of selvanor-cli and the saved-state file.
+# date readers, the zone and days texts, the options of selvanor-cli, the saved-state file and
+# the typed place.
 #   scripts/fuzz.sh [SECONDS]  the seconds (default 30) shared among the targets, 5 s at least each
 #   scripts/fuzz.sh --long     one million inputs each, with the executions and time of each
 #   SELVANOR_FUZZ_TARGETS="state entry" scripts/fuzz.sh ...   only those targets
@@ -8,7 +9,7 @@
 # trips a sanitizer; the input is kept as build/fuzz/findings/NAME-*.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-read -r -a targets <<<"${SELVANOR_FUZZ_TARGETS:-entry calendar zone_and_days cli state}"
+read -r -a targets <<<"${SELVANOR_FUZZ_TARGETS:-entry calendar zone_and_days cli state place}"
 
 long=0
 seconds=30

@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth
   desktop-file-utils appstream
+  tzdata
 )
 
 missing=()

@@ -7,6 +7,7 @@
 #include "cli/ListCommands.h"
 #include "cli/LunationCommand.h"
 #include "cli/MoveCommand.h"
+#include "cli/RiseSetCommand.h"
 #include "cli/SearchCommand.h"
 #include "dates/ClockService.h"
 #include "dates/DatePr2.h"
@@ -113,15 +114,50 @@ Usage:
       dynamical time TT and in Greenwich time).
       Example: selvanor-cli phases --from "2024-01-01 CE" --to "2024-12-31 CE" --greenwich
 
-  selvanor-cli eclipses --from ENTRY --to ENTRY [--kind "TARGET"] [--greenwich | --zone +-HH:MM] [--csv]
+  selvanor-cli eclipses --from ENTRY --to ENTRY [--kind "TARGET"] [--greenwich | --zone +-HH:MM]
+                       [--place PLACE] [--csv | --json]
       Lists every eclipse between two moments, or those of one search target of the
       window ("Lunar or solar eclipse", "Lunar eclipse", "Total lunar eclipse", "Total or
       partial lunar eclipse", "Solar eclipse", "Total solar eclipse", "Annular solar
       eclipse"): time of greatest eclipse, type, saros series, lunation, durations.
       --csv prints lunation,phase,type,saros,jd_tt_greatest,half_penumbral_min,
-      half_umbral_min,half_total_min.
+      half_umbral_min,half_total_min,delta_t_sigma_min. --json prints an array of
+      {"lunation", "phase", "type", "type_text", "saros", "greatest", "jd_tt_greatest",
+      "jd_ut_greatest", "half_penumbral_min", "half_umbral_min", "half_total_min",
+      "delta_t_sigma_min"}, one a line. --place adds each eclipse seen from the place
+      (not with --csv): the window's lines ("Seen from ...", "Not seen from ...") after
+      each eclipse, and with --json a "local" object:
+        solar {"visible", "type": "none"|"partial"|"annular"|"total", "c1", "c2", "max",
+               "c3", "c4", "magnitude", "obscuration", "sun_altitude": {"c1", "max", "c4"}}
+        lunar {"visible", "p1", "u1", "u2", "max", "u3", "u4", "p4",
+               "moon_altitude": {"p1", "u1", "u2", "max", "u3", "u4", "p4"}}
+      Times are Julian dates in Greenwich time (UT), null where a contact does not
+      exist; altitudes are apparent, in degrees. Solar: "visible" when the Sun is above
+      its rise/set horizon line (-0 deg 50') at some moment from C1 to C4; "type" as if
+      the Earth were transparent ("none" outside the penumbra); "magnitude" is
+      (rSun + rMoon - distance) / (2 rSun) at maximum (above 1 inside a total path),
+      "obscuration" the part of the Sun's disc covered; C2, C3 and total against annular
+      use the canons' lunar radius k = 0.2722810. Lunar: the contacts of the eclipse
+      list; "visible" when the Moon is above its rise/set horizon line at some moment of
+      the umbral phase (the penumbral phase for a penumbral eclipse).
       Example: selvanor-cli eclipses --from "-3200-01-01 CE" --to "6000-01-01 CE" --csv
                selvanor-cli eclipses --from "2000-01-01 CE" --to "2030-01-01 CE" --kind "Total solar eclipse"
+               selvanor-cli eclipses --from "2024-01-01 CE" --to "2025-01-01 CE" --place "32.7767, -96.797, 139" --json
+
+  selvanor-cli riseset --place PLACE --from ENTRY --to ENTRY [--greenwich | --zone +-HH:MM]
+                       [--csv | --json]
+      Lists every rise, transit and set of the Sun and the Moon seen from PLACE in
+      [--from, --to), in time order: date and time in the chosen frame, body, event,
+      azimuth (degrees from north through east) and apparent altitude (topocentric, with
+      refraction for 1010 hPa and 10 C). A body rises or sets when the geocentric altitude
+      of its centre is -0 deg 50' (Sun) or 0.7275 parallax - 0 deg 34' (Moon), on a
+      sea-level horizon whatever the height; a transit (the upper meridian crossing) is
+      listed when the body is then above that line. A day without a rise or a set has no
+      such event. --csv prints body,event,jd_ut,azimuth_deg,altitude_deg (body sun or
+      moon; event rise, transit or set; jd_ut a Julian date in Greenwich time). --json
+      prints an array of {"body", "event", "jd_ut", "time", "azimuth_deg", "altitude_deg"}.
+      Example: selvanor-cli riseset --place Paris --from "2024-06-01 CE 00:00" --to "2024-07-01 CE 00:00" --zone +02:00
+               selvanor-cli riseset --place "-33.9, 18.4, 10" --from "2024-12-21 CE 00:00" --to "2024-12-22 CE 00:00" --csv
 
   selvanor-cli lunation --calendar {PAGE_CALENDARS} (--from ENTRY | --number N) [--count K]
                         [--greenwich] [--zone +-HH:MM] [--json] [--png FILE]
@@ -162,6 +198,7 @@ Usage:
 
   selvanor-cli search next|previous "TARGET" --from ENTRY [--count N] [--greenwich]
                       [--zone +-HH:MM] [--entry-calendar CODE] [--json]
+                      [--place PLACE [--visible]]
       Searches from the moment ENTRY as the window's Search does, for one of its targets:
       "Full moon", "Dark moon", "Half moon (1st quarter)", "Half moon (last quarter)",
       "Quarter", "Lunar or solar eclipse", "Lunar eclipse", "Total lunar eclipse", "Total or
@@ -174,8 +211,11 @@ Usage:
       found (null for a coincidence), the eclipse record or null, the eclipse data and the
       log's eclipse text. The entry calendar is CODE, else the calendar ENTRY names. A search
       that meets the end of the accepted range prints what it found before, the message on
-      standard error, and the exit status is 2.
+      standard error, and the exit status is 2. With an eclipse target, --place adds the
+      eclipse seen from the place (the window's lines, and "local" in --json, as in
+      eclipses); --visible then finds only eclipses seen from the place.
       Example: selvanor-cli search next "Total solar eclipse" --from "2024-01-01 CE" --count 3
+               selvanor-cli search next "Solar eclipse" --from "2024-01-01 CE" --place Chicago --visible
                selvanor-cli search previous "coincidence of 1sts of month" --from "2000-01-01 CE" --json
 
   selvanor-cli --help
@@ -187,6 +227,15 @@ Usage:
 Entries use the date entry grammar of the window: a date, its calendar code and an
 optional time, such as {ENTRY_EXAMPLES}.
 Accepted moments run from the end of -3201 to 6000-01-01 CE.
+
+A PLACE is a latitude and a longitude, then an optional height in metres: decimal
+degrees with a sign or a hemisphere letter (48.857, 2.352 / 48.857 N, 2.352 E, 35 m /
+-33.9,18.4,10 / S33.9 E18.4), or degrees, minutes and seconds (40 26'46"N 79 58'56"W,
+also with the degree sign); geodetic WGS 84, north and east positive. A text without
+digits names a city of the time-zone database (zone1970.tab and iso3166.tab in $TZDIR,
+else /usr/share/zoneinfo), compared without regard to case with the whole name ("Paris
+(France)"), the city alone ("paris") or a part of it: when no city or several fit,
+the candidates go to standard error and the exit status is 2.
 )help");
 }
 
@@ -206,6 +255,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     if (args[0] == "saros") return RunSaros(rest, out, err);
     if (args[0] == "move") return RunMove(rest, out, err);
     if (args[0] == "search") return RunSearch(rest, out, err);
+    if (args[0] == "riseset") return RunRiseSet(rest, out, err);
     if (args[0] == "lunation") return RunLunation(rest, DatePr2::TodayJdn(SystemClock()), out, err);
     err << "selvanor-cli: unknown command " << args[0] << " (try selvanor-cli --help)\n";
     return 1;

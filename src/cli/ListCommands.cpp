@@ -8,6 +8,8 @@
 #include "astro/Listings.h"
 #include "astro/Syzyg.h"
 #include "cli/CliArgs.h"
+#include "cli/EclipseJson.h"
+#include "cli/PlaceOption.h"
 #include "dates/DatePr2.h"
 #include "support/StrProc.h"
 
@@ -21,6 +23,8 @@ struct ListOptions {
     TimeFrame frame;
     std::string from, to, kind;
     bool csv = false;
+    bool json = false;   // eclipses only
+    std::string place;   // eclipses only: --place
 };
 
 // Reads the options of a list command; returns false (with the message written) on error.
@@ -43,8 +47,12 @@ bool ReadListOptions(const char* command, bool withKind, std::vector<std::string
         std::optional<std::string> value;
         if (arg == "--csv") {
             options.csv = true;
-        } else if ((arg == "--from" || arg == "--to" || (withKind && arg == "--kind")) && (value = args.Value())) {
-            (arg == "--from" ? options.from : arg == "--to" ? options.to : options.kind) = *value;
+        } else if (withKind && arg == "--json") {
+            options.json = true;
+        } else if ((arg == "--from" || arg == "--to" || (withKind && (arg == "--kind" || arg == "--place"))) &&
+                   (value = args.Value())) {
+            (arg == "--from" ? options.from : arg == "--to" ? options.to : arg == "--kind" ? options.kind : options.place) =
+                *value;
         } else {
             err << "selvanor-cli " << command << ": unexpected " << arg << " (try selvanor-cli --help)\n";
             return false;
@@ -52,6 +60,10 @@ bool ReadListOptions(const char* command, bool withKind, std::vector<std::string
     }
     if (options.from.empty() || options.to.empty()) {
         err << "selvanor-cli " << command << ": give --from ENTRY and --to ENTRY\n";
+        return false;
+    }
+    if (options.csv && (options.json || !options.place.empty())) {
+        err << "selvanor-cli " << command << ": --csv goes without --json and --place\n";
         return false;
     }
     // A zone without --greenwich means local time in that zone.
@@ -75,15 +87,6 @@ bool ReadSpan(const char* command, const ListOptions& options, double& from, dou
     return true;
 }
 
-// "2000-01-06 18:14" in the time frame, with the frame's name.
-std::string MomentText(double jdUt, const TimeFrame& frame) {
-    const double cjd = TimeZones::AjdToCjd(jdUt, frame);
-    const double day = std::floor(cjd);
-    const CalendarDate date = DatePr2::DateOfJdn(static_cast<int32_t>(day), DAYCALC_GREGORIAN);
-    std::string zone = frame.greenwich || frame.zoneOffsetMinutes == 0 ? "GMT" : "local";
-    return DatePr2::FormatDate(date, "-", ',') + " CE " + DatePr2::FormatTimeOfDay(cjd - day) + " " + zone;
-}
-
 std::string Fixed(double value, int decimals) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
@@ -91,6 +94,14 @@ std::string Fixed(double value, int decimals) {
 }
 
 }  // namespace
+
+std::string MomentText(double jdUt, const TimeFrame& frame) {
+    const double cjd = TimeZones::AjdToCjd(jdUt, frame);
+    const double day = std::floor(cjd);
+    const CalendarDate date = DatePr2::DateOfJdn(static_cast<int32_t>(day), DAYCALC_GREGORIAN);
+    std::string zone = frame.greenwich || frame.zoneOffsetMinutes == 0 ? "GMT" : "local";
+    return DatePr2::FormatDate(date, "-", ',') + " CE " + DatePr2::FormatTimeOfDay(cjd - day) + " " + zone;
+}
 
 std::vector<int> EclipseTypesOfTarget(const std::string& target) {
     const std::string t = StrProc::UpperCase(StrProc::Trim(target));
@@ -135,7 +146,13 @@ int RunEclipses(std::vector<std::string> args, std::ostream& out, std::ostream& 
             return 1;
         }
     }
+    std::optional<PlaceChoice> place;
+    if (!options.place.empty() && !(place = ReadPlaceOption("eclipses", options.place, err))) return 2;
     if (!ReadSpan("eclipses", options, from, to, err)) return 2;
+    if (options.json) {
+        PrintEclipsesJson(Listings::ListEclipses(from, to, types), options.frame, place ? &place->place : nullptr, out);
+        return 0;
+    }
     if (options.csv)
         out << "lunation,phase,type,saros,jd_tt_greatest,half_penumbral_min,half_umbral_min,half_total_min,"
                "delta_t_sigma_min\n";
@@ -155,6 +172,7 @@ int RunEclipses(std::vector<std::string> args, std::ostream& out, std::ostream& 
             if (row.type >= 10) out << ", total " << StrProc::DurationText(std::lround(2 * row.halfTotal), false);
         }
         out << "\n";
+        if (place) PrintLocalLines(row, place->label, place->place, options.frame, out);
     }
     return 0;
 }

@@ -11,7 +11,10 @@
 #include "calendars/registry/CalendarRegistry.h"
 #include "core/ComputeMoment.h"
 #include "core/DateDisplay.h"
+#include "cli/PlaceOption.h"
+#include "core/place/SkyLines.h"
 #include "core/search/EclipseDescription.h"
+#include "core/search/SeenFromPlace.h"
 #include "support/StrProc.h"
 
 namespace Cli {
@@ -29,6 +32,8 @@ struct SearchOptions {
     std::string from;
     long long count = 1;
     bool json = false;
+    std::string place;     // --place: each eclipse also as seen from there
+    bool visible = false;  // --visible: only eclipses seen from the place
 };
 
 std::optional<long long> Count(const std::string& text) {
@@ -51,10 +56,13 @@ std::optional<std::string> ReadOptions(std::vector<std::string> argv, SearchOpti
         const std::string arg = args.Take();
         if (arg == "--json") {
             options.json = true;
-        } else if (arg == "--from" || arg == "--count" || arg == "--entry-calendar") {
+        } else if (arg == "--visible") {
+            options.visible = true;
+        } else if (arg == "--from" || arg == "--count" || arg == "--entry-calendar" || arg == "--place") {
             const auto value = args.Value();
             if (!value) return arg + " needs a value (try selvanor-cli --help)";
             if (arg == "--from") options.from = *value;
+            if (arg == "--place") options.place = *value;
             if (arg == "--count") {
                 const auto count = Count(*value);
                 if (!count) return "--count takes a number of searches from 1 to " + std::to_string(kMaxCount);
@@ -88,6 +96,9 @@ std::optional<std::string> ReadOptions(std::vector<std::string> argv, SearchOpti
         return "unknown target \"" + words[1] + "\"; the targets are " + known;
     }
     if (options.from.empty()) return "give --from ENTRY";
+    if (options.visible && options.place.empty()) return "--visible needs --place PLACE";
+    if (!options.place.empty() && SearchTargets::kTargets[static_cast<size_t>(options.target)].eclipseTypes == 0)
+        return "--place and --visible go with the eclipse targets";
     return std::nullopt;
 }
 
@@ -105,14 +116,20 @@ std::string JsonEclipse(const EclipseData& record) {
 std::string NumberOrNull(long long value, bool present) { return present ? std::to_string(value) : "null"; }
 
 void Print(const Search::Result& result, const SearchOptions& options, int entryCalendar, bool first,
-           std::ostream& out) {
+           const PlaceChoice* place, std::ostream& out) {
     const std::string entry = SearchEntryText(result.ajd, entryCalendar, options.frame);
     // The eclipse data are those an eclipse search shows; a phase that happens to be eclipsed
     // carries only its record.
     Search::EclipseTexts texts;
     if (result.eclipseFound) texts = Search::EclipseDescription(result.record, result.ajd, options.frame);
+    const bool local = place && result.eclipseFound;
     if (!options.json) {
-        out << entry << "\n" << texts.label << "\n";
+        out << entry << "\n" << texts.label;
+        if (local)
+            for (const std::string& line :
+                 SkyLines::EclipseLines(place->label, place->place, result.record, result.ajd, options.frame))
+                out << line << "\n";
+        out << "\n";
         return;
     }
     const bool syzygy = result.lunation != -1 || result.phase != -1;
@@ -120,7 +137,9 @@ void Print(const Search::Result& result, const SearchOptions& options, int entry
         << ", \"cjd\": " << JsonNumber(TimeZones::AjdToCjd(result.ajd, options.frame))
         << ", \"lunation\": " << NumberOrNull(result.lunation, syzygy)
         << ", \"phase\": " << NumberOrNull(result.phase, syzygy) << ", \"eclipse\": " << JsonEclipse(result.record)
-        << ", \"description\": " << JsonString(texts.label) << ", \"log\": " << JsonString(texts.log) << "}";
+        << ", \"description\": " << JsonString(texts.label) << ", \"log\": " << JsonString(texts.log);
+    if (place) out << ", \"local\": " << (local ? LocalJson(place->place, result.record, result.ajd) : "null");
+    out << "}";
 }
 
 }  // namespace
@@ -145,12 +164,15 @@ int RunSearch(std::vector<std::string> args, std::ostream& out, std::ostream& er
         return 2;
     }
     const int entryCalendar = options.entryCalendar.value_or(moment.entryCalendar);
+    std::optional<PlaceChoice> place;
+    if (!options.place.empty() && !(place = ReadPlaceOption("search", options.place, err))) return 2;
 
     Search::Request search;
     search.target = options.target;
     search.next = *options.next;
     search.ajd = moment.ajd;
     search.frame = options.frame;
+    if (options.visible) search.accept = Search::SeenFrom(place->place);
     int status = 0;
     if (options.json) out << "[";
     for (long long i = 0; i < options.count; ++i) {
@@ -160,7 +182,7 @@ int RunSearch(std::vector<std::string> args, std::ostream& out, std::ostream& er
             status = 2;
             break;
         }
-        Print(result, options, entryCalendar, i == 0, out);
+        Print(result, options, entryCalendar, i == 0, place ? &*place : nullptr, out);
         // The next search starts from this result, as pressing Search again does.
         search.ajd = result.ajd;
     }

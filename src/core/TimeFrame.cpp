@@ -35,13 +35,26 @@ double AjdToCjd(double ajd, const TimeFrame& frame) { return CjdOfAjd(ajd, frame
 
 double CjdToAjd(double cjd, const TimeFrame& frame) { return AjdOfCjd(cjd, frame.OffsetInEffect()); }
 
-std::string TimeOfDayText(double ajd, const TimeFrame& frame, const CalendarDescriptor& calendar) {
+namespace {
+std::string ClockText(double ajd, const TimeFrame& frame, double dayStart) {
     double x = AjdToCjd(ajd, frame);
-    if (calendar.dayStart != 0.0) {
-        x -= calendar.dayStart;
+    if (dayStart != 0.0) {
+        x -= dayStart;
         if (x < 0) x += 1;
     }
     return DatePr2::FormatTimeOfDay(x - std::floor(x));
+}
+}  // namespace
+
+std::string TimeOfDayText(double ajd, const TimeFrame& frame, const CalendarDescriptor& calendar) {
+    return ClockText(ajd, frame, calendar.dayStart);
+}
+
+std::string TimeOfDayText(double ajd, const TimeFrame& frame) { return ClockText(ajd, frame, 0.0); }
+
+std::string FrameMarker(const TimeFrame& frame) {
+    if (frame.zoneOffsetMinutes != 0) return frame.greenwich ? " (GMT)" : " (local)";
+    return frame.greenwich ? " (GMT=local)" : " (local=GMT)";
 }
 
 int ZoneOffsetOfIndex(int index) { return index >= 0 && index < kZoneCount ? (index - kGmtIndex) * 30 : 0; }
@@ -53,16 +66,10 @@ int ZoneIndexOfOffset(int offsetMinutes) {
 }
 
 std::string TimeLineText(double ajd, const TimeFrame& frame, const CalendarDescriptor& entryCalendar) {
-    const int offset = frame.zoneOffsetMinutes;
     const std::string t = TimeOfDayText(ajd, frame, entryCalendar);
-    std::string suffix;
     if (entryCalendar.dayStart != 0.0)
-        suffix = (frame.greenwich ? " (Greenwich " : " (local ") + std::string(entryCalendar.code) + ")";
-    else if (offset != 0)
-        suffix = frame.greenwich ? " (GMT)" : " (local)";
-    else
-        suffix = frame.greenwich ? " (GMT=local)" : " (local=GMT)";
-    return t + suffix;
+        return t + (frame.greenwich ? " (Greenwich " : " (local ") + std::string(entryCalendar.code) + ")";
+    return t + FrameMarker(frame);
 }
 
 std::string WithTimeOfDay(const std::string& dateBox, double ajd, const TimeFrame& frame,

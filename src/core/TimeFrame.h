@@ -40,8 +40,11 @@ int ZoneIndexOfOffset(int offsetMinutes);
 int ZoneOffsetOfIndex(int index);
 
 // The time of day of the moment as HH:MM in the frame, on the clock of the calendar (behind the
-// civil clock by its day start: six hours for the lunar week calendar).
+// civil clock by its day start: six hours for the lunar week calendar), or on the civil clock.
 std::string TimeOfDayText(double ajd, const TimeFrame& frame, const CalendarDescriptor& calendar);
+std::string TimeOfDayText(double ajd, const TimeFrame& frame);
+// The time line's marker of a frame on the civil clock: " (local)", " (GMT)", " (local=GMT)".
+std::string FrameMarker(const TimeFrame& frame);
 
 // The date box after a click on the time line: its date with the moment's time of day.
 // A box of two characters or fewer is returned unchanged.

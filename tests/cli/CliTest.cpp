@@ -118,7 +118,7 @@ TEST(Cli, PhasesAndEclipses) {
 TEST(Cli, HelpDocumentsEveryCommand) {
     const CliResult help = RunCli({"--help"});
     EXPECT_EQ(help.status, 0);
-    for (const char* command : {"convert", "phases", "eclipses"})
+    for (const char* command : {"convert", "phases", "eclipses", "riseset"})
         EXPECT_TRUE(Contains(help.out, std::string("selvanor-cli ") + command)) << command;
     EXPECT_EQ(RunCli({}).status, 1);
     EXPECT_EQ(RunCli({"frobnicate"}).status, 1);

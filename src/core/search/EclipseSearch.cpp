@@ -48,7 +48,7 @@ constexpr double kSyzygyMargin = 1.0;
 
 }  // namespace
 
-Result FindEclipse(int target, bool next, double ajd) {
+Result FindEclipse(int target, bool next, double ajd, const EclipseFilter& accept) {
     Result result;
     result.searchedTarget = target;
     const Walk walk = WalkOf(target);
@@ -68,7 +68,7 @@ Result FindEclipse(int target, bool next, double ajd) {
             // Only an eclipse strictly beyond the moment counts: so the eclipse on show (whose
             // greatest eclipse is the moment) is never found again, whichever side of its
             // syzygy it lies.
-            if (next ? greatest > ajd : greatest < ajd) {
+            if ((next ? greatest > ajd : greatest < ajd) && (!accept || accept(record, greatest))) {
                 if (greatest < dblEarliestAJD || greatest > dblLatestAJD) break;
                 result.outcome = Result::Outcome::Found;
                 result.ajd = greatest;

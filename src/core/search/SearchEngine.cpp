@@ -118,14 +118,14 @@ Result RunSearch(const Request& request) {
             }
             const double from = request.eclipse.greatestAjd + (request.next ? kSarosJumpDays : -kSarosJumpDays);
             return FindEclipse(request.eclipse.lunar ? SearchTargets::kLunarEclipse : SearchTargets::kSolarEclipse,
-                               request.next, from);
+                               request.next, from, request.accept);
         }
         case SearchTargets::Kind::Coincidence: return CoincidenceSearch(result, request);
         case SearchTargets::Kind::Quarter: return QuarterSearch(result, request.next, lunation, q, exact);
         case SearchTargets::Kind::Phase: return PhaseSearch(result, target, request.next, lunation, q, exact);
         case SearchTargets::Kind::Eclipse: break;
     }
-    Result found = FindEclipse(target, request.next, request.ajd);
+    Result found = FindEclipse(target, request.next, request.ajd, request.accept);
     found.startExact = exact;
     return found;
 }

@@ -4,6 +4,7 @@
 // accepted range of moments without a match stops there with a message.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "astro/phasecalc/phasecalc.h"
@@ -20,12 +21,17 @@ struct DisplayedEclipse {
     double greatestAjd = 0.0;      // its greatest eclipse, Greenwich time
 };
 
+// Which eclipses an eclipse search may stop at, beyond their kind (SeenFromPlace.h): the
+// record of the syzygy and its greatest eclipse in GMT. Empty: every eclipse of the kind.
+using EclipseFilter = std::function<bool(const EclipseData& record, double greatestAjd)>;
+
 struct Request {
     int target = SearchTargets::kDefault;  // index into SearchTargets::kTargets
     bool next = true;
     double ajd = 0.0;  // the moment on show
     TimeFrame frame;   // days of the coincidence search begin at midnight of this frame
     DisplayedEclipse eclipse;
+    EclipseFilter accept;  // eclipse targets and the saros search only
 };
 
 struct Result {
@@ -67,6 +73,6 @@ inline constexpr const char* kNoEclipseMessage =
 
 // The walk over the eclipses of an eclipse target: the first whose greatest eclipse lies strictly
 // after (next) or before (previous) the moment ajd. Found or RangeEnd.
-Result FindEclipse(int target, bool next, double ajd);
+Result FindEclipse(int target, bool next, double ajd, const EclipseFilter& accept = {});
 
 }  // namespace Search
