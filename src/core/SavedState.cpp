@@ -12,7 +12,8 @@ bool SavedState::operator==(const SavedState& o) const {
            moveForward == o.moveForward && plus == o.plus && next == o.next && greenwich == o.greenwich &&
            moveStep == o.moveStep && target == o.target && timeZone == o.timeZone &&
            refreshPeriod == o.refreshPeriod && repeatedly == o.repeatedly && logOn == o.logOn &&
-           eclipseData == o.eclipseData && logPreferences == o.logPreferences && monthCalendar == o.monthCalendar;
+           eclipseData == o.eclipseData && logPreferences == o.logPreferences && monthCalendar == o.monthCalendar &&
+           place == o.place;
 }
 
 namespace SavedStateFile {
@@ -129,8 +130,11 @@ private:
     size_t pos_ = 0;
 };
 
+// A typed place is one short line.
+constexpr size_t kMaxPlaceBytes = 256;
+
 // Printable UTF-8 and line breaks only: the label shows the text as it is.
-bool SoundEclipseData(const std::string& text) {
+bool SoundText(const std::string& text) {
     if (text.size() > kMaxEclipseDataBytes) return false;
     int lines = 1;
     for (size_t i = 0; i < text.size();) {
@@ -205,12 +209,17 @@ bool ReadValue(int number, Cursor& in, SavedState& s) {
         case 12: return set(s.logOn, in.Box());
         case 13: {
             const auto text = in.Text();
-            return text && SoundEclipseData(*text) && set(s.eclipseData, text);
+            return text && SoundText(*text) && set(s.eclipseData, text);
         }
         case 14: return in.Text().has_value();
         case 15: return set(s.logPreferences.calendarEqualsDate, nonZero(in.Whole()));
         case 27:
             return set(s.monthCalendar, in.Index(static_cast<int>(CalendarRegistry::LunationPageCalendars().size())));
+        case kPlaceValue: {
+            const auto text = in.Text();
+            return text && text->size() <= kMaxPlaceBytes && text->find('\n') == std::string::npos &&
+                   SoundText(*text) && set(s.place, text);
+        }
         default: {
             const auto box = in.Box();
             if (!box) return false;
@@ -253,13 +262,13 @@ std::string Write(const SavedState& s) {
     values[26] = std::to_string(s.monthCalendar);
     std::string out;
     for (const std::string& value : values) out += value + kLineEnd;
-    return out;
+    return out + Quoted(s.place) + kLineEnd;
 }
 
 Reading Read(std::string_view text) {
     Reading reading;
     Cursor in(text.substr(0, kMaxFileBytes));
-    while (reading.valuesRead < kValueCount && ReadValue(reading.valuesRead + 1, in, reading.state))
+    while (reading.valuesRead < kPlaceValue && ReadValue(reading.valuesRead + 1, in, reading.state))
         ++reading.valuesRead;
     return reading;
 }

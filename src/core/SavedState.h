@@ -27,13 +27,17 @@ struct SavedState {
     // 14 is a fixed text, 15 to 26 the log preferences.
     LogPreferences logPreferences;
     int monthCalendar = 0;        // 27: the calendar of the lunation page
+    std::string place;            // 28: the observer's place as typed or chosen; empty for none
 
     bool operator==(const SavedState& other) const;
 };
 
 namespace SavedStateFile {
 
+// A whole file holds 27 values; the place follows them (a file without it restores with no
+// place, and older readers ignore it).
 inline constexpr int kValueCount = 27;
+inline constexpr int kPlaceValue = 28;
 inline constexpr const char* kFileName = "slvn.usr";
 inline constexpr const char* kFixedText = "Looking for something?";  // value 14
 // A real state file is well under a kilobyte; reading stops here, so that a huge file neither
@@ -50,7 +54,7 @@ std::string Write(const SavedState& state);
 struct Reading {
     SavedState state;  // the values read; those from valuesRead on keep their defaults
     int valuesRead = 0;  // how many values, from the first, were read and are sound (0..27)
-    bool Complete() const { return valuesRead == kValueCount; }
+    bool Complete() const { return valuesRead >= kValueCount; }
 };
 
 // Reads the values in order and stops at the first one that is missing or unsound: a number

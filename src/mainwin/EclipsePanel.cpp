@@ -11,11 +11,11 @@ EclipsePanel::EclipsePanel(QLabel* data, QPushButton* sarosCommand, QWidget* mai
     connect(data_, &QLabel::customContextMenuRequested, this, &EclipsePanel::ContextMenu);
 }
 
-void EclipsePanel::Show(const std::optional<EclipseOnShow>& eclipse, const TimeFrame& frame) {
+void EclipsePanel::Show(const std::optional<EclipseOnShow>& eclipse, const std::string& text, const TimeFrame& frame) {
     eclipse_ = eclipse;
     frame_ = frame;
-    const QString text = eclipse ? QString::fromStdString(eclipse->label) : QString();
-    if (data_->text() != text) data_->setText(text);
+    const QString shown = QString::fromStdString(text);
+    if (data_->text() != shown) data_->setText(shown);
     sarosCommand_->setVisible(eclipse && eclipse->Known());
 }
 

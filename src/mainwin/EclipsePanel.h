@@ -20,9 +20,9 @@ class EclipsePanel : public QObject {
 public:
     EclipsePanel(QLabel* data, QPushButton* sarosCommand, QWidget* mainWindow, std::shared_ptr<DialogService> dialogs);
 
-    // The data of the eclipse on show (none: empty); the saros command is offered for an
-    // eclipse the program knows.
-    void Show(const std::optional<EclipseOnShow>& eclipse, const TimeFrame& frame);
+    // The eclipse on show (none: no data) and its data as shown; the saros command is offered
+    // for an eclipse the program knows.
+    void Show(const std::optional<EclipseOnShow>& eclipse, const std::string& text, const TimeFrame& frame);
 
 signals:
     void memberChosen(const Listings::EclipseRow& member);

@@ -102,7 +102,7 @@ void BuildDatesFrame(MainControls& c, QWidget* window) {
     Colour(c.picMoon, Colours::TitleGrey);
 }
 
-void BuildTimeFrame(MainControls& c, QWidget* window) {
+void BuildTimeFrame(MainControls& c, QWidget* window, const std::vector<std::string>& cities) {
     c.fraTime = Frame("fraTime", window);
     c.lblTimeSystem = Named(new QLabel("Timezone (location):", c.fraTime), "lblTimeSystem");
     c.cboTimeZone = Named(new QComboBox(c.fraTime), "cboTimeZone");
@@ -114,7 +114,19 @@ void BuildTimeFrame(MainControls& c, QWidget* window) {
     c.optLocal->setChecked(true);
     c.lblTime = MakePair("lblTime", "Time:", c.fraTime);
     c.lblDeltaT = MakePair("lblDeltaT", "Delta T:", c.fraTime);
-    for (QWidget* w : {static_cast<QWidget*>(c.lblTimeSystem), static_cast<QWidget*>(c.lblTimeZone)})
+    // The observer's place: a city of the time-zone database or typed coordinates; empty for none.
+    c.lblPlace = Named(new QLabel("Place:", c.fraTime), "lblPlace");
+    c.cboPlace = Named(new QComboBox(c.fraTime), "cboPlace");
+    c.cboPlace->setEditable(true);
+    c.cboPlace->setInsertPolicy(QComboBox::NoInsert);
+    c.cboPlace->addItem(QString());
+    for (const std::string& city : cities) c.cboPlace->addItem(QString::fromStdString(city));
+    c.cboPlace->setCurrentIndex(0);
+    c.cboPlace->setToolTip("A city, or coordinates such as 48.857 N, 2.352 E, 35 m; empty for no place");
+    c.lblPlace->setBuddy(c.cboPlace);
+    c.lblSky = MakePair("lblSky", "Sky:", c.fraTime);
+    for (QWidget* w : {static_cast<QWidget*>(c.lblTimeSystem), static_cast<QWidget*>(c.lblTimeZone),
+                       static_cast<QWidget*>(c.lblPlace)})
         Colour(w, Colours::TitleGrey);
     auto* grid = new QGridLayout(c.fraTime);
     grid->addWidget(c.lblTimeSystem, 0, 0, Qt::AlignRight);
@@ -127,6 +139,10 @@ void BuildTimeFrame(MainControls& c, QWidget* window) {
     grid->addLayout(systemRow, 1, 1);
     AddPairRow(grid, 2, c.lblTime);
     AddPairRow(grid, 3, c.lblDeltaT);
+    grid->addWidget(c.lblPlace, 4, 0, Qt::AlignRight);
+    grid->addWidget(c.cboPlace, 4, 1);
+    AddPairRow(grid, 5, c.lblSky);
+    for (QWidget* w : c.lblSky) w->hide();
     grid->setColumnStretch(1, 1);
 }
 
@@ -224,11 +240,14 @@ void BuildSearchFrame(MainControls& c, QWidget* window) {
     c.optPrevious = Named(new QRadioButton("&previous", c.fraSearch), "optPrevious");
     c.optNext->setChecked(true);
     c.cmdSearch = Named(new QPushButton("S&earch for", c.fraSearch), "cmdSearch");
+    c.chkSeenFromPlace = Named(new QCheckBox("seen from the place", c.fraSearch), "chkSeenFromPlace");
+    c.chkSeenFromPlace->setToolTip("Eclipse searches keep to the eclipses seen from the place chosen");
     auto* grid = new QGridLayout(c.fraSearch);
     grid->addWidget(c.cmdSearch, 0, 0);
     grid->addWidget(c.optNext, 0, 1);
     grid->addWidget(c.optPrevious, 0, 2);
     grid->addWidget(c.cboTarget, 0, 3);
+    grid->addWidget(c.chkSeenFromPlace, 1, 3);
     grid->setColumnStretch(3, 1);
 
     c.cmdDisplayCalendar = Named(new QPushButton("&Display lunation with", window), "cmdDisplayCalendar");
@@ -315,14 +334,14 @@ void ArrangeFrames(const MainControls& c, QWidget* window) {
 
 }  // namespace
 
-MainControls BuildMainControls(QWidget* window) {
+MainControls BuildMainControls(QWidget* window, const std::vector<std::string>& cities) {
     window->setObjectName("frmMain");
     window->setWindowTitle("Selvanor");
     window->setAutoFillBackground(true);
     Colour(window, Colours::TitleGrey);
     MainControls c;
     BuildDatesFrame(c, window);
-    BuildTimeFrame(c, window);
+    BuildTimeFrame(c, window, cities);
     BuildConvertFrame(c, window);
     BuildMoveFrames(c, window);
     BuildSearchFrame(c, window);
@@ -343,16 +362,17 @@ void SetTabOrderAndNames(QWidget* window, const MainControls& c) {
     QWidget* const order[] = {c.txbDate, c.cmdClearDate, c.cmdCompute, c.optPlus, c.optMinus, c.txbPlusMinus,
                               c.cmdReset, c.cmdMove, c.optMoveDirection[0], c.optMoveDirection[1], c.cboMoveStep,
                               c.chkRepeatedly, c.cmdStop, c.cmdPauseResume, c.cboRefreshPeriod, c.cmdSearch,
-                              c.optNext, c.optPrevious, c.cboTarget, c.cmdDisplayCalendar, c.cboMonthCalendar,
+                              c.optNext, c.optPrevious, c.cboTarget, c.chkSeenFromPlace, c.cmdDisplayCalendar, c.cboMonthCalendar,
                               c.cboHistory, c.chkLog, c.cmdLogThisResult, c.cmdViewLog, c.cmdLogPreferences,
                               c.cmdSaveState, c.cmdHelp, c.cmdQuit, c.cmdNow, c.cboTimeZone, c.optLocal,
-                              c.optGreenwich, c.cmdSarosSeries};
+                              c.optGreenwich, c.cboPlace, c.cmdSarosSeries};
     for (size_t i = 1; i < std::size(order); ++i) window->setTabOrder(order[i - 1], order[i]);
 
     const std::pair<QWidget*, const char*> names[] = {
         {c.txbDate, "Enter date/time"},
         {c.txbPlusMinus, "Days to add or subtract"},
         {c.cboTimeZone, "Time zone"},
+        {c.cboPlace, "Place"},
         {c.cboMoveStep, "Move step"},
         {c.cboRefreshPeriod, "Refresh period in seconds"},
         {c.cboTarget, "Search target"},

@@ -23,23 +23,24 @@ struct MainControls {
     // One pair per notation of the registry, by calendar index, named and titled as its
     // descriptor says (lblCommonEraDate, ...), in the rows of the registry's display order.
     std::vector<LabelPair> dateLabels;
-    LabelPair lblPhaseOfMoon, lblAgeOfMoon, lblTime, lblDeltaT;
+    LabelPair lblPhaseOfMoon, lblAgeOfMoon, lblTime, lblDeltaT, lblSky;
     QPushButton *cmdNow, *cmdClearDate, *cmdCompute, *cmdReset, *cmdMove, *cmdStop, *cmdPauseResume, *cmdSearch,
         *cmdLogThisResult, *cmdViewLog, *cmdLogPreferences, *cmdSaveState, *cmdHelp, *cmdQuit, *cmdDisplayCalendar,
         *cmdSarosSeries;
     QLabel *picCheck, *picMoon;
-    QComboBox *cboTimeZone, *cboMoveStep, *cboRefreshPeriod, *cboTarget, *cboHistory, *cboMonthCalendar;
+    QComboBox *cboTimeZone, *cboPlace, *cboMoveStep, *cboRefreshPeriod, *cboTarget, *cboHistory, *cboMonthCalendar;
     QRadioButton *optLocal, *optGreenwich, *optPlus, *optMinus, *optNext, *optPrevious;
     std::array<QRadioButton*, 2> optMoveDirection;
-    QLabel *lblTimeSystem, *lblTimeZone, *lblEnterDateTime, *lblDays, *lblRefreshPeriod, *lblSearching,
+    QLabel *lblTimeSystem, *lblTimeZone, *lblPlace, *lblEnterDateTime, *lblDays, *lblRefreshPeriod, *lblSearching,
         *lblActualEclipseData;
     ClickableLabel* lblOnlineDocumentation;
     QLineEdit *txbDate, *txbPlusMinus;
-    QCheckBox *chkRepeatedly, *chkLog;
+    QCheckBox *chkRepeatedly, *chkLog, *chkSeenFromPlace;
 };
 
-// The controls of the main window, on it, with their lists filled and their default choices.
-MainControls BuildMainControls(QWidget* window);
+// The controls of the main window, on it, with their lists filled and their default choices;
+// the place list offers the cities given.
+MainControls BuildMainControls(QWidget* window, const std::vector<std::string>& cities);
 // The Tab order through the frames and the accessible names of controls whose caption does not
 // say what they hold.
 void SetTabOrderAndNames(QWidget* window, const MainControls& c);

@@ -8,6 +8,7 @@
 #include <QLocale>
 
 #include "core/SafeFile.h"
+#include "core/place/PlaceChoice.h"
 #include "dates/ClockService.h"
 #include "dates/DatePr2.h"
 #include "gui_support/ForeColour.h"
@@ -36,10 +37,25 @@ NumberFormat UserNumberFormat() {
 
 QString Qs(const std::string& text) { return QString::fromStdString(text); }
 
+std::vector<City> CitiesOf(const QString& folder) {
+    QString from = folder.isEmpty() ? qEnvironmentVariable("TZDIR") : folder;
+    if (from.isEmpty()) from = CityList::kDefaultFolder;
+    return CityList::Load(from.toStdString()).cities;
+}
+
+std::vector<std::string> NamesOf(const std::vector<City>& cities) {
+    std::vector<std::string> names;
+    for (const City& city : cities) names.push_back(city.name);
+    return names;
+}
+
 }  // namespace
 
 frmMain::frmMain(MainWindowServices services, QWidget* parent)
-    : QWidget(parent), services_(std::move(services)), ui_(BuildMainControls(this)) {
+    : QWidget(parent),
+      services_(std::move(services)),
+      cities_(CitiesOf(services_.zoneInfoFolder)),
+      ui_(BuildMainControls(this, NamesOf(cities_))) {
     if (!services_.clock) services_.clock = std::make_shared<SystemClock>();
     if (!services_.dialogs) services_.dialogs = std::make_shared<QtDialogService>();
     const QString pictures = services_.pictureFolder.isEmpty()
@@ -88,7 +104,16 @@ void frmMain::Form_Load() {
     if (const auto text = SafeFile::ReadStart(stateFile_, SavedStateFile::kMaxFileBytes))
         reading = SavedStateFile::Read(*text);
     ApplySavedChoices(reading.state, reading.valuesRead);
-    const Shown::Outcome start = Shown::Restore(reading.state, reading.valuesRead, computerFrame,
+    // The place the file names, if the city list or the coordinates still name it.
+    std::optional<ObserverPlace> place;
+    if (reading.valuesRead >= SavedStateFile::kPlaceValue) {
+        const PlaceChoice choice = ChoosePlace(reading.state.place, cities_);
+        if (choice.HasPlace()) {
+            place = ObserverPlace{choice.place, choice.name, choice.label};
+            ui_.cboPlace->setCurrentText(Qs(choice.name));
+        }
+    }
+    const Shown::Outcome start = Shown::Restore(reading.state, reading.valuesRead, computerFrame, place,
                                                 DatePr2::CurrentAjd(*services_.clock), UserNumberFormat());
     show();
     Apply(start, Focus::DateEntry);
@@ -124,7 +149,11 @@ void frmMain::Render() {
         pictureIllumination_ = v.moon.illumination;
         pictureWaxing_ = v.moon.waxing;
     }
-    eclipse_->Show(v.eclipse, v.frame);
+    eclipse_->Show(v.eclipse, v.EclipseText(), v.frame);
+    for (ClickableLabel* label : ui_.lblSky) label->setVisible(v.place.has_value());
+    ui_.lblSky[1]->setText(Qs(v.skyLine));
+    ui_.lblSky[1]->setToolTip(Qs(v.skyToolTip));
+    ui_.chkSeenFromPlace->setEnabled(v.place.has_value());
     liveClock_->Follow(v.liveClock);
     // The frame's controls show the frame; their handlers see no change in that.
     const int zone = TimeZones::ZoneIndexOfOffset(v.frame.zoneOffsetMinutes);
@@ -208,6 +237,9 @@ void frmMain::ConnectHandlers() {
     }
     for (ClickableLabel* label : ui_.lblTime) connect(label, &ClickableLabel::clicked, this, &frmMain::TimeLineClicked);
     connect(ui_.cboTimeZone, &QComboBox::currentIndexChanged, this, &frmMain::ZoneChosen);
+    // A city chosen from the list, or a text typed and entered (or left).
+    connect(ui_.cboPlace, &QComboBox::activated, this, &frmMain::PlaceChosen);
+    ui_.cboPlace->lineEdit()->installEventFilter(this);
     connect(ui_.optGreenwich, &QRadioButton::toggled, this, &frmMain::TimeSystemChosen);
     connect(ui_.cmdViewLog, &QPushButton::clicked, this, &frmMain::ViewLog);
     connect(ui_.cmdLogPreferences, &QPushButton::clicked, log_, &LogSink::ShowPreferences);

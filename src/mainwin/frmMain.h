@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/SavedState.h"
+#include "core/place/CityList.h"
 #include "core/shown/Operations.h"
 #include "gui_support/DialogService.h"
 #include "mainwin/MainControls.h"
@@ -30,6 +31,7 @@ struct MainWindowServices {
     std::shared_ptr<DialogService> dialogs;
     QString stateFolder;    // folder of the saved-state file
     QString pictureFolder;  // folder of the Moon pictures (default: beside the program)
+    QString zoneInfoFolder; // of the time-zone database's city tables (default: $TZDIR, else the system's)
 };
 
 class frmMain : public QWidget {
@@ -82,6 +84,7 @@ private:
     void HistoryChosen(int index, const std::string& entry, int eclipseType);
     void SarosMemberChosen(const Listings::EclipseRow& member);
     void ZoneChosen(int index);
+    void PlaceChosen();
     void TimeSystemChosen();
     void DateLabelClicked(int calendar, bool value);
     void TimeLineClicked();
@@ -102,6 +105,7 @@ private:
     void ApplyOptionColours();
 
     MainWindowServices services_;
+    std::vector<City> cities_;   // of the place list
     std::string pictureFolder_;  // ends with its separator
     std::string stateFile_;
     MainControls ui_;

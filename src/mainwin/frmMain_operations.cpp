@@ -1,5 +1,6 @@
 // The operations on the moment on show: each reads its inputs, calls the core and applies what
 // comes back.
+#include "core/place/PlaceChoice.h"
 #include "dates/ClockService.h"
 #include "dates/DatePr2.h"
 #include "mainwin/HistoryList.h"
@@ -34,7 +35,8 @@ void frmMain::Search() {
     const bool coincidence = target == SearchTargets::kCoincidence;
     ui_.lblSearching->setVisible(coincidence);
     if (coincidence) ui_.lblSearching->repaint();
-    const Shown::Outcome outcome = Shown::Search(shown_, Std(ui_.txbDate->text()), target, ui_.optNext->isChecked());
+    const Shown::Outcome outcome = Shown::Search(shown_, Std(ui_.txbDate->text()), target, ui_.optNext->isChecked(),
+                                                 ui_.chkSeenFromPlace->isChecked());
     ui_.lblSearching->hide();
     Apply(outcome, outcome.report ? Focus::Search : Focus::None);
 }
@@ -55,6 +57,19 @@ void frmMain::ZoneChosen(int index) {
     const int offset = TimeZones::ZoneOffsetOfIndex(index);
     if (!isVisible() || offset == shown_.frame.zoneOffsetMinutes) return;
     Apply(Shown::ChangeZone(shown_, offset), Focus::DateEntry);
+}
+
+// The place list's text as the place: a city, typed coordinates, or none when empty. A text that
+// names no place is refused and the list shows the place on show again.
+void frmMain::PlaceChosen() {
+    const QString shownName = shown_.place ? QString::fromStdString(shown_.place->name) : QString();
+    const QString text = ui_.cboPlace->currentText().trimmed();
+    if (text == shownName) return;
+    const Shown::Outcome outcome = Shown::ChoosePlace(shown_, ChoosePlace(Std(text), cities_));
+    // The list shows the place in effect before a refusal's message takes the focus away.
+    const auto& place = outcome.next ? outcome.next->place : shown_.place;
+    ui_.cboPlace->setCurrentText(place ? QString::fromStdString(place->name) : QString());
+    Apply(outcome, Focus::None);
 }
 
 void frmMain::TimeSystemChosen() {

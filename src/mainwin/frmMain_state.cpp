@@ -35,6 +35,7 @@ SavedState frmMain::CurrentSavedState() const {
     s.eclipseData = shown_.eclipse ? shown_.eclipse->label : std::string();
     s.logPreferences = log_->Preferences();
     s.monthCalendar = ui_.cboMonthCalendar->currentIndex();
+    s.place = shown_.place ? shown_.place->name : std::string();
     return s;
 }
 

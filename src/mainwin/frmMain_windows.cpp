@@ -51,6 +51,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         ShowHelp();
         return true;
     }
+    if (event->type() == QEvent::FocusOut && watched == ui_.cboPlace->lineEdit()) PlaceChosen();
     if (event->type() == QEvent::FocusOut && watched == ui_.txbDate) {
         const QString trimmed = ui_.txbDate->text().trimmed();
         if (trimmed != ui_.txbDate->text()) ui_.txbDate->setText(trimmed);

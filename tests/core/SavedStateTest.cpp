@@ -48,6 +48,7 @@ SavedState Sample() {
     s.logPreferences.phaseOfMoon = false;
     s.logPreferences.SetIncluded(CalendarTable::QLW, true);
     s.monthCalendar = 4;
+    s.place = "Paris (France)";
     return s;
 }
 }  // namespace
@@ -58,7 +59,7 @@ TEST(SavedState, WritesTheValuesInFileOrder) {
     const std::vector<std::string> expected = {
         "2456283.090277778", "8", "0", "0", "0", "-1", "19", "12", "37", "4", "1", "1",
         "\"Total solar eclipse", "Saros 133", "Gamma -0.37", "Magnitude 1.05", "Duration 4m 09s", "Lunation 160\"",
-        "\"Looking for something?\"", "0", "0", "1", "0", "1", "0", "1", "0", "1", "0", "1", "1", "4"};
+        "\"Looking for something?\"", "0", "0", "1", "0", "1", "0", "1", "0", "1", "0", "1", "1", "4", "\"Paris (France)\""};
     EXPECT_EQ(Lines(Write(s)), expected);
     EXPECT_EQ(Write(SavedState{}).substr(0, 14), "2451545\r\n0\r\n-1");
 }
@@ -161,10 +162,12 @@ TEST(SavedState, ReadingStopsAtTheFirstBadValue) {
         {"include box -1", 21, "-1", 15},
         {"month calendar 5", 32, "5", 26},
         {"month calendar missing", 32, "", 26},
+        {"place too long", 33, "\"" + std::string(300, 'x') + "\"", 27},
+        {"place never closed", 33, "\"Paris", 27},
     };
     for (const Row& row : rows) {
         auto lines = Lines(Write(Sample()));
-        ASSERT_EQ(lines.size(), 32u);
+        ASSERT_EQ(lines.size(), 33u);
         lines[static_cast<size_t>(row.line - 1)] = row.text;
         const auto reading = Read(Joined(lines));
         EXPECT_EQ(reading.valuesRead, row.valuesRead) << row.name;
@@ -194,4 +197,11 @@ TEST(SavedState, ShortAndEmptyFiles) {
     // The last value without its line end still counts.
     const std::string whole = Write(Sample());
     EXPECT_TRUE(Read(whole.substr(0, whole.size() - 2)).Complete());
+    EXPECT_EQ(Read(whole.substr(0, whole.size() - 2)).state.place, "Paris (France)");
+    // A file of 27 values (before places were saved) is whole, with no place.
+    const std::vector<std::string> withoutPlace(lines.begin(), lines.end() - 1);
+    const auto older = Read(Joined(withoutPlace));
+    EXPECT_TRUE(older.Complete());
+    EXPECT_EQ(older.valuesRead, 27);
+    EXPECT_EQ(older.state.place, "");
 }

@@ -101,7 +101,7 @@ TEST_F(StateWindowTest, SaveThenStartAgainShowsTheSameState) {
         EXPECT_FALSE(Find<QPushButton>(w, "cmdSaveState")->isEnabled());
     }
     const QByteArray saved = FileBytes();
-    EXPECT_TRUE(saved.endsWith("\r\n1\r\n0\r\n4\r\n")) << saved.toStdString();
+    EXPECT_TRUE(saved.endsWith("\r\n1\r\n0\r\n4\r\n\"\"\r\n")) << saved.toStdString();  // no place
     auto window = Start();
     frmMain& w = *window;
     EXPECT_EQ(w.OnShow().ajd, savedMoment);

@@ -127,3 +127,45 @@ TEST_F(ShownMomentTest, LunationCommandDuringARepeatedMoveAndTheWindowsPlaces) {
 }
 
 }  // namespace
+
+namespace {
+
+// A city chosen from the place list: the sky line of the day on show and the eclipse from the
+// place; a bad text is refused and leaves the place; the place comes back after a restart.
+TEST_F(ShownMomentTest, ThePlaceRowItsSkyAndItsRestore) {
+    QComboBox* place = Find<QComboBox>("cboPlace");
+    EXPECT_FALSE(Find<QLabel>("lblSky_1")->isVisible());
+    EXPECT_FALSE(Find<QCheckBox>("chkSeenFromPlace")->isEnabled());
+    place->setCurrentIndex(place->findText("Paris (France)"));
+    emit place->activated(place->currentIndex());
+    ASSERT_TRUE(window->OnShow().place);
+    EXPECT_TRUE(Text("lblSky_1").startsWith("Sun: rises ")) << Text("lblSky_1").toStdString();
+    EXPECT_TRUE(Find<QLabel>("lblSky_1")->toolTip().contains("azimuth"));
+
+    place->setEditText("91 N, 2 E");
+    emit place->activated(-1);
+    EXPECT_EQ(dialogs->messages.back().title, "Place");
+    EXPECT_EQ(place->currentText(), "Paris (France)");
+    EXPECT_EQ(window->OnShow().place->name, "Paris (France)");
+
+    // The total solar eclipse of 1999-08-11, partial in Paris.
+    Compute("1999-08-01 CE");
+    Find<QCheckBox>("chkSeenFromPlace")->click();
+    Find<QComboBox>("cboTarget")->setCurrentIndex(SearchTargets::RowOf(SearchTargets::kSolarEclipse));
+    Find<QPushButton>("cmdSearch")->click();
+    EXPECT_TRUE(Eclipse().contains("Seen from Paris: partial")) << Eclipse().toStdString();
+
+    ASSERT_EQ(window->WriteStateFile(), "");
+    window = std::make_unique<frmMain>(
+        MainWindowServices{clock, dialogs, stateDir.path(), QString(), SELVANOR_TEST_DATA "/zoneinfo"});
+    window->Form_Load();
+    EXPECT_EQ(Find<QComboBox>("cboPlace")->currentText(), "Paris (France)");
+    EXPECT_TRUE(Eclipse().contains("Seen from Paris: partial")) << Eclipse().toStdString();
+    place = Find<QComboBox>("cboPlace");
+    place->setEditText("");
+    emit place->activated(-1);
+    EXPECT_FALSE(window->OnShow().place);
+    EXPECT_FALSE(Find<QLabel>("lblSky_1")->isVisible());
+}
+
+}  // namespace

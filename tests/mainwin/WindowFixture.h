@@ -15,7 +15,7 @@ protected:
     void SetUp() override {
         clock = std::make_shared<FixedClock>("2000-01-01", "12:00:00", 0);
         dialogs = std::make_shared<RecordingDialogService>();
-        MainWindowServices services{clock, dialogs, stateDir.path(), QString()};
+        MainWindowServices services{clock, dialogs, stateDir.path(), QString(), SELVANOR_TEST_DATA "/zoneinfo"};
         window = std::make_unique<frmMain>(services);
         window->Form_Load();
         QApplication::processEvents();

@@ -179,9 +179,24 @@ ShownMoment ChooseEntryCalendar(const ShownMoment& shown, int calendar) {
     return next;
 }
 
-Outcome Restore(const SavedState& saved, int valuesRead, const TimeFrame& defaultFrame, double nowAjd,
-                const NumberFormat& format) {
+Outcome ChoosePlace(const ShownMoment& shown, const PlaceChoice& choice) {
+    Outcome out;
+    if (choice.outcome != PlaceChoice::Outcome::Empty && !choice.HasPlace()) {
+        out.message = Warning("Place", choice.message);
+        return out;
+    }
+    ShownMoment next = shown;
+    next.place.reset();
+    if (choice.HasPlace()) next.place = ObserverPlace{choice.place, choice.name, choice.label};
+    RenderSky(next);
+    out.next = std::move(next);
+    return out;
+}
+
+Outcome Restore(const SavedState& saved, int valuesRead, const TimeFrame& defaultFrame,
+                const std::optional<ObserverPlace>& place, double nowAjd, const NumberFormat& format) {
     ShownMoment value;
+    value.place = place;
     value.frame = defaultFrame;
     value.entryCalendar = CalendarTable::kDefaultEntryCalendar;
     value.numberFormat = format;
@@ -194,6 +209,7 @@ Outcome Restore(const SavedState& saved, int valuesRead, const TimeFrame& defaul
     if (valuesRead < SavedStateFile::kValueCount) return Now(value, nowAjd);
     Render(value);
     if (!saved.eclipseData.empty()) value.eclipse = EclipseOfSavedText(saved.eclipseData, value.ajd);
+    RenderSky(value);
     Outcome out;
     out.next = std::move(value);
     out.report = Recorded("Restore saved state on startup");

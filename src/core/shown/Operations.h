@@ -9,6 +9,7 @@
 #include "astro/Listings.h"
 #include "core/MoveOnce.h"
 #include "core/SavedState.h"
+#include "core/place/PlaceChoice.h"
 #include "core/search/SearchEngine.h"
 #include "core/shown/ShownMoment.h"
 
@@ -59,8 +60,9 @@ Outcome MoveStep(const ShownMoment& shown, const MoveSteps::StepRule& step, bool
 Report MoveReport(const MoveSteps::StepRule& step, bool forward, bool repeatedly);
 
 // Search for the target from the date box's moment (or the moment on show). The saros search
-// looks for the eclipse of the kind of the eclipse on show, one saros from it.
-Outcome Search(const ShownMoment& shown, const std::string& dateBox, int target, bool next);
+// looks for the eclipse of the kind of the eclipse on show, one saros from it. seenFromPlace
+// keeps to the eclipses seen from the place on show (when there is one).
+Outcome Search(const ShownMoment& shown, const std::string& dateBox, int target, bool next, bool seenFromPlace = false);
 
 // A history entry chosen: its frame, its moment in its entry calendar, and the eclipse of that
 // moment's syzygy when there is one (eclipseType: the type the entry was added with).
@@ -76,11 +78,16 @@ ShownMoment ChooseTimeSystem(const ShownMoment& shown, bool greenwich);
 // A date label's title clicked: its calendar becomes the entry calendar.
 ShownMoment ChooseEntryCalendar(const ShownMoment& shown, int calendar);
 
+// A place chosen (typed coordinates or a city) or cleared; a text that names none is refused
+// with the reason and the place stays.
+Outcome ChoosePlace(const ShownMoment& shown, const PlaceChoice& choice);
+
 // The start: the moment, entry calendar, frame and eclipse data of a saved state, of which the
 // first valuesRead values were read (a value not read keeps the default: defaultFrame is the
-// computer's own zone in local time); the present moment (Now) unless all were.
-Outcome Restore(const SavedState& saved, int valuesRead, const TimeFrame& defaultFrame, double nowAjd,
-                const NumberFormat& format);
+// computer's own zone in local time), with the place it names; the present moment (Now)
+// unless all were.
+Outcome Restore(const SavedState& saved, int valuesRead, const TimeFrame& defaultFrame,
+                const std::optional<ObserverPlace>& place, double nowAjd, const NumberFormat& format);
 
 // The eclipse on show, if any, as the saros search and the saros window need it.
 Search::DisplayedEclipse DisplayedEclipseOf(const ShownMoment& shown);

@@ -6,6 +6,7 @@
 #include "core/EntryParser.h"
 #include "core/History.h"
 #include "core/search/EclipseDescription.h"
+#include "core/search/SeenFromPlace.h"
 #include "core/shown/EclipseOnShow.h"
 #include "core/shown/Operations.h"
 #include "core/shown/StartReading.h"
@@ -25,7 +26,7 @@ void ShowFound(ShownMoment& value, int32_t lunation, int phase, const EclipseDat
 
 }  // namespace
 
-Outcome Search(const ShownMoment& shown, const std::string& dateBox, int target, bool next) {
+Outcome Search(const ShownMoment& shown, const std::string& dateBox, int target, bool next, bool seenFromPlace) {
     Outcome out;
     const StartReading reading = ReadStart(shown, dateBox, "", true);
     out.dateBox = reading.dateBox;
@@ -49,6 +50,7 @@ Outcome Search(const ShownMoment& shown, const std::string& dateBox, int target,
     request.ajd = start.ajd;
     request.frame = shown.frame;
     request.eclipse = DisplayedEclipseOf(shown);
+    if (seenFromPlace && shown.place) request.accept = Search::SeenFrom(shown.place->place);
     const Search::Result result = Search::RunSearch(request);
 
     ShownMoment after = start;
@@ -131,6 +133,7 @@ Outcome ChooseHistoryEntry(const ShownMoment& shown, const std::string& entry, i
     }
     // Every entry shows the eclipse of its latest syzygy, if that is one.
     next.eclipse = EclipseAt(lunation, phase, next.frame);
+    RenderSky(next);
     Report report;
     report.addHistory = false;
     report.logDate = entry;

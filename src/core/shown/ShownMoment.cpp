@@ -5,11 +5,20 @@
 #include "astro/Syzyg.h"
 #include "core/ComputeMoment.h"
 #include "core/History.h"
+#include "astro/TimeScales.h"
 #include "core/LunationNumbers.h"
+#include "core/place/SkyLines.h"
 
 bool EclipseOnShow::Lunar() const { return EclipseTypes::IsLunar(record.type); }
 
 std::string ShownMoment::EntryDateBoxText() const { return DateBoxTextOfLabel(dates, entryCalendar, frame); }
+
+std::string ShownMoment::EclipseText() const {
+    if (!eclipse) return {};
+    std::string text = eclipse->label;
+    for (const std::string& line : eclipseFromPlace) text += line + "\n";
+    return text;
+}
 
 namespace Shown {
 
@@ -37,6 +46,21 @@ void Render(ShownMoment& value) {
     value.moon = MoonData::ComputeMoonState(value.ajd, value.exact);
     if (value.moon.Ok()) value.exact = value.moon.exact;
     value.ageToolTip = LunationToolTip(Syzyg::LunationAt(value.ajd));
+    RenderSky(value);
+}
+
+void RenderSky(ShownMoment& value) {
+    value.skyLine.clear();
+    value.skyToolTip.clear();
+    value.eclipseFromPlace.clear();
+    if (!value.place) return;
+    const Place& place = value.place->place;
+    value.skyLine = SkyLines::RiseSetLine(place, value.ajd, value.frame);
+    value.skyToolTip = SkyLines::ToolTip(place, value.ajd);
+    if (value.eclipse && value.eclipse->Known())
+        value.eclipseFromPlace = SkyLines::EclipseLines(value.place->label, place, value.eclipse->record,
+                                                        TimeScales::GreatestEclipse(value.eclipse->record).ajd,
+                                                        value.frame);
 }
 
 LogEntry::Display LogDisplayOf(const ShownMoment& value) {

@@ -6,12 +6,14 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "astro/phasecalc/phasecalc.h"
 #include "core/DateDisplay.h"
 #include "core/LogEntry.h"
 #include "core/TimeFrame.h"
 #include "core/WindowLists.h"
+#include "core/place/Place.h"
 #include "moondata/MoonData.h"
 
 // The eclipse whose data is on show: its syzygy (lunation, phase 0 solar or 2 lunar) and record
@@ -32,6 +34,14 @@ struct FoundEclipse {
     int32_t lunation = kNoEclipseLunation;
     int phase = 0;
     bool lunar = false;
+};
+
+// The observer's place, when one is chosen: where it is, its name as chosen (what the saved state
+// keeps) and how the eclipse lines call it.
+struct ObserverPlace {
+    Place place;
+    std::string name;   // "Paris (France)", "48.857 N, 2.352 E, 35 m"
+    std::string label;  // "Paris"
 };
 
 struct ShownMoment {
@@ -55,6 +65,14 @@ struct ShownMoment {
     std::optional<EclipseOnShow> eclipse;
     FoundEclipse lastFound;
 
+    // The sky from the place, when one is chosen: the rise and set line of the civil day on show,
+    // the bodies' altitude and azimuth at the moment, and the eclipse on show seen from there.
+    std::optional<ObserverPlace> place;
+    std::string skyLine, skyToolTip;
+    std::vector<std::string> eclipseFromPlace;
+    // The eclipse data as the window shows them: the eclipse's own, then the place's lines.
+    std::string EclipseText() const;
+
     // The entry calendar's short date text ("2003-12-31 CE"): what the history entry begins with.
     const std::string& EntryDateText() const { return dates.Label(entryCalendar).shortText; }
     // The entry calendar's date as a click on its label puts it into the date box.
@@ -66,8 +84,9 @@ namespace Shown {
 // The value for a moment in a frame and entry calendar, with every text computed; no eclipse.
 ShownMoment At(double ajd, const TimeFrame& frame, int entryCalendar, const NumberFormat& format);
 // The texts computed anew after a change of moment, frame or entry calendar (the eclipse data
-// are left as they are).
+// are left as they are); RenderSky only those of the place (after a new eclipse or place).
 void Render(ShownMoment& value);
+void RenderSky(ShownMoment& value);
 
 // What a log entry takes from the value: the date labels, the Moon's labels, the entry calendar.
 LogEntry::Display LogDisplayOf(const ShownMoment& value);

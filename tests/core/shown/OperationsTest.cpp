@@ -53,14 +53,14 @@ TEST(ShownOperations, Restore) {
     saved.greenwich = true;
     saved.timeZone = 35;
     saved.eclipseData = found.eclipse->label;
-    const Shown::Outcome restored = Shown::Restore(saved, SavedStateFile::kValueCount, {}, kNoonJan1, NumberFormat{});
+    const Shown::Outcome restored = Shown::Restore(saved, SavedStateFile::kValueCount, {}, std::nullopt, kNoonJan1, NumberFormat{});
     ASSERT_TRUE(restored.next && restored.next->eclipse);
     EXPECT_EQ(restored.next->frame, (TimeFrame{true, 330}));
     EXPECT_EQ(restored.next->eclipse->record.saros, found.eclipse->record.saros);
     EXPECT_EQ(restored.next->eclipse->label, found.eclipse->label);
     EXPECT_EQ(restored.report->operation, "Restore saved state on startup");
 
-    const Shown::Outcome cut = Shown::Restore(saved, 10, kIndia, kNoonJan1 + 7, NumberFormat{});
+    const Shown::Outcome cut = Shown::Restore(saved, 10, kIndia, std::nullopt, kNoonJan1 + 7, NumberFormat{});
     EXPECT_EQ(cut.next->ajd, kNoonJan1 + 7);
     EXPECT_TRUE(cut.next->liveClock);
     EXPECT_EQ(cut.next->frame, (TimeFrame{true, 330}));  // values 6 and 9 were read
