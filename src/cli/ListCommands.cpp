@@ -10,6 +10,7 @@
 #include "cli/CliArgs.h"
 #include "cli/EclipseJson.h"
 #include "cli/PlaceOption.h"
+#include "core/DateDisplay.h"
 #include "dates/DatePr2.h"
 #include "support/StrProc.h"
 
@@ -96,11 +97,8 @@ std::string Fixed(double value, int decimals) {
 }  // namespace
 
 std::string MomentText(double jdUt, const TimeFrame& frame) {
-    const double cjd = TimeZones::AjdToCjd(jdUt, frame);
-    const double day = std::floor(cjd);
-    const CalendarDate date = DatePr2::DateOfJdn(static_cast<int32_t>(day), DAYCALC_GREGORIAN);
-    std::string zone = frame.greenwich || frame.zoneOffsetMinutes == 0 ? "GMT" : "local";
-    return DatePr2::FormatDate(date, "-", ',') + " CE " + DatePr2::FormatTimeOfDay(cjd - day) + " " + zone;
+    const std::string zone = frame.greenwich || frame.zoneOffsetMinutes == 0 ? "GMT" : "local";
+    return CommonEraMomentText(jdUt, frame) + " " + zone;
 }
 
 std::vector<int> EclipseTypesOfTarget(const std::string& target) {

@@ -62,6 +62,12 @@ DateDisplay ComputeAllDates(double ajd, const TimeFrame& frame, const NumberForm
     return display;
 }
 
+std::string CommonEraMomentText(double ajd, const TimeFrame& frame) {
+    const auto day = static_cast<int32_t>(std::floor(TimeZones::AjdToCjd(ajd, frame)));
+    return CalendarRegistry::Calendar(CalendarTable::CE).labelOfDay(day).shortText + " " +
+           TimeZones::TimeOfDayText(ajd, frame);
+}
+
 std::string DateBoxTextOfLabel(const DateDisplay& display, int calendarIndex, const TimeFrame& frame) {
     if (!CalendarRegistry::IsIndex(calendarIndex)) return {};
     const CalendarDescriptor& calendar = CalendarRegistry::Calendar(calendarIndex);

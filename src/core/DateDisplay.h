@@ -29,6 +29,10 @@ std::string FormatJulianNumber(double value, const NumberFormat& format);
 
 DateDisplay ComputeAllDates(double ajd, const TimeFrame& frame, const NumberFormat& format);
 
+// "1991-07-11 CE 19:06": the Common Era date and time of day of a moment in the frame, as the
+// listings write their moments.
+std::string CommonEraMomentText(double ajd, const TimeFrame& frame);
+
 // What a click on a date label's value puts into the date box: the short date with its code
 // and the moment's time of day, or for CJD and AJD the number (in the entry grammar's own
 // number form, so that it reads back whatever the user's number format).

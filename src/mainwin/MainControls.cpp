@@ -43,9 +43,8 @@ LabelPair MakePair(std::string_view name, std::string_view title, QWidget* paren
     Colour(pair[0], Colours::TitleGrey);
     Colour(pair[1], Colours::ValueYellow);
     pair[1]->setTextInteractionFlags(Qt::NoTextInteraction);
-    // Wide enough for the longest caption, a lunar-week date with its long form.
-    pair[1]->setMinimumWidth(
-        pair[1]->fontMetrics().horizontalAdvance("5001-13-4-9 QLW (Nineday in Weekthree of Es Tarvelo, 5001)"));
+    // Wide enough for the longest caption, a lunar-week date with its long form (54 characters).
+    pair[1]->setMinimumWidth(pair[1]->fontMetrics().averageCharWidth() * 56);
     return pair;
 }
 
@@ -119,6 +118,8 @@ void BuildTimeFrame(MainControls& c, QWidget* window, const std::vector<std::str
     c.cboPlace = Named(new QComboBox(c.fraTime), "cboPlace");
     c.cboPlace->setEditable(true);
     c.cboPlace->setInsertPolicy(QComboBox::NoInsert);
+    c.cboPlace->lineEdit()->setObjectName("txbPlace");
+    c.cboPlace->lineEdit()->setAccessibleName("Place");
     c.cboPlace->addItem(QString());
     for (const std::string& city : cities) c.cboPlace->addItem(QString::fromStdString(city));
     c.cboPlace->setCurrentIndex(0);

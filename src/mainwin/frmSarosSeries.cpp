@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "astro/Syzyg.h"
-#include "dates/DatePr2.h"
+#include "core/DateDisplay.h"
 #include "support/StrProc.h"
 
 namespace {
@@ -16,13 +16,7 @@ QString Duration(double halfMinutes) {
                            : QString();
 }
 
-// "1991-07-11 CE 19:06" in the frame.
-QString When(double ajd, const TimeFrame& frame) {
-    const double cjd = TimeZones::AjdToCjd(ajd, frame);
-    const double day = std::floor(cjd);
-    const CalendarDate date = DatePr2::DateOfJdn(static_cast<int32_t>(day), DAYCALC_GREGORIAN);
-    return QString::fromStdString(DatePr2::FormatDate(date, "-", ',') + " CE " + DatePr2::FormatTimeOfDay(cjd - day));
-}
+QString When(double ajd, const TimeFrame& frame) { return QString::fromStdString(CommonEraMomentText(ajd, frame)); }
 }  // namespace
 
 frmSarosSeries::frmSarosSeries(QWidget* parent) : QWidget(parent, Qt::Window) {
