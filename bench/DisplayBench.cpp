@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/DateDisplay.h"
+#include "core/shown/ShownMoment.h"
 #include "moondata/MoonData.h"
 
 namespace {
@@ -36,4 +37,15 @@ void BM_FullDisplayWithMoonIn3000BC(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FullDisplayWithMoonIn3000BC);
+
+// The shown value of a moment, as every operation makes it: the dates, the time line, delta T
+// and its uncertainty, the Moon and the lunation counts.
+void BM_ShownValue(benchmark::State& state) {
+    double ajd = 2451545.0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Shown::At(ajd, TimeFrame{false, 60}, CalendarTable::CE, NumberFormat{}));
+        ajd += 1.25;
+    }
+}
+BENCHMARK(BM_ShownValue);
 }  // namespace

@@ -92,12 +92,15 @@ void frmMain::Reset() {
     Now();
 }
 
+// Quit and the close box: a repeated move ends as by Stop (so that its result is saved), the state
+// is saved, the program ends.
 void frmMain::Quit() {
+    if (quitting_) return;
+    quitting_ = true;
     if (move_->Repeating()) {
         move_->EndRepetition();
         FinishMove();
     }
-    quitting_ = true;
     SaveState();
     if (help_) help_->close();
     close();
@@ -105,19 +108,10 @@ void frmMain::Quit() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (!quitting_) {
-        // The log window goes first; a repeated move ends as by Stop, so that its result is saved.
-        for (frmLog* log : findChildren<frmLog*>())
-            if (log->isVisible()) log->hide();
-        if (move_->Repeating()) {
-            move_->EndRepetition();
-            FinishMove();
-        }
-        quitting_ = true;
-        SaveState();
-        if (help_) help_->close();
-        QApplication::quit();
-    }
+    // The log window goes first.
+    for (frmLog* log : findChildren<frmLog*>())
+        if (log->isVisible()) log->hide();
+    Quit();
     event->accept();
 }
 

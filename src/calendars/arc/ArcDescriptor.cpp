@@ -32,35 +32,17 @@ constexpr CalendarStepFn Step = &CalendarGlue::StepThrough<CalendarDate, ArcOfDa
 constexpr CalendarStep kSteps[] = {{"month", Step<ArcCal::StepArcMonth>}, {"year", Step<ArcCal::StepArcYear>}};
 constexpr CalendarRefusal kRefusals[] = {{kRefusal, "Invalid ARC date.  ARC dates must be in the form: year-month-day"}};
 
-// "Dionysus 25".
-LunationCellTexts Cell(int32_t dayNumber) {
-    const CalendarDate d = ArcOfDay(dayNumber);
-    const std::string month = ArcCal::ArcMonthName(d.month);
-    return {month + CalendarGlue::Blank(d.day), month};
-}
-constexpr LunationPageTexts kPage{"Archetypes Calendar dates", 110, &Cell};
+constexpr LunationPageTexts kPage{"Archetypes Calendar dates", 110,
+                                  &CalendarGlue::MonthAndDay<CalendarDate, ArcOfDay, ArcCal::ArcMonthName>};
+
+constexpr CalendarDescriptor kDescriptor{.index = 2, .code = "ARC", .name = "Archetypes Calendar date",
+    .title = "Archetypes Calendar:", .labelName = "lblArchetypesDate", .displayRank = 30, .listRank = 20,
+    .readDate = &ReadDate,
+    .labelOfDay = &CalendarGlue::LabelThrough<CalendarDate, ArcOfDay, ArcCal::FormatArcDate, 4, FieldsOf>,
+    .steps = kSteps, .refusals = kRefusals, .logCaption = "&ARC (Archetypes Calendar)",
+    .logCheckBox = "chkIncludeARC", .lunationPage = &kPage, .entryExample = "4696-11-25 ARC"};
 
 }  // namespace
 
-const CalendarDescriptor& ArcDescriptor() {
-    static const CalendarDescriptor descriptor = [] {
-        CalendarDescriptor d;
-        d.index = 2;
-        d.code = "ARC";
-        d.name = "Archetypes Calendar date";
-        d.title = "Archetypes Calendar:";
-        d.labelName = "lblArchetypesDate";
-        d.displayRank = 30;
-        d.listRank = 20;
-        d.readDate = &ReadDate;
-        d.labelOfDay = &CalendarGlue::LabelThrough<CalendarDate, ArcOfDay, ArcCal::FormatArcDate, 4, FieldsOf>;
-        d.steps = kSteps;
-        d.refusals = kRefusals;
-        d.logCaption = "&ARC (Archetypes Calendar)";
-        d.logCheckBox = "chkIncludeARC";
-        d.lunationPage = &kPage;
-        d.entryExample = "4696-11-25 ARC";
-        return d;
-    }();
-    return descriptor;
-}
+const CalendarDescriptor& ArcDescriptor() { return kDescriptor; }
+

@@ -33,26 +33,13 @@ constexpr CalendarStep kSteps[] = {{"month", &StepMonth}, {"year", &StepYear}, {
 constexpr CalendarRefusal kRefusals[] = {
     {6, "Invalid CE date.  CE dates must be in ISO 8601 format: year-month-day"}};
 
+constexpr CalendarDescriptor kDescriptor{.index = 0, .code = kCode, .name = "Common Era date", .title = "Common Era:",
+    .labelName = "lblCommonEraDate", .displayRank = 10, .listRank = 10,
+    .readDate = &IsoDates::ReadDate<DAYCALC_GREGORIAN, 6>, .labelOfDay = &LabelOfDay, .steps = kSteps,
+    .refusals = kRefusals, .logCaption = "&CE (Common Era Calendar)", .logCheckBox = "chkIncludeCE",
+    .entryExample = "2003-12-31 CE 15:55"};
+
 }  // namespace
 
-const CalendarDescriptor& CommonEraDescriptor() {
-    static const CalendarDescriptor descriptor = [] {
-        CalendarDescriptor d;
-        d.index = 0;
-        d.code = kCode;
-        d.name = "Common Era date";
-        d.title = "Common Era:";
-        d.labelName = "lblCommonEraDate";
-        d.displayRank = 10;
-        d.listRank = 10;
-        d.readDate = &IsoDates::ReadDate<DAYCALC_GREGORIAN, 6>;
-        d.labelOfDay = &LabelOfDay;
-        d.steps = kSteps;
-        d.refusals = kRefusals;
-        d.logCaption = "&CE (Common Era Calendar)";
-        d.logCheckBox = "chkIncludeCE";
-        d.entryExample = "2003-12-31 CE 15:55";
-        return d;
-    }();
-    return descriptor;
-}
+const CalendarDescriptor& CommonEraDescriptor() { return kDescriptor; }
+

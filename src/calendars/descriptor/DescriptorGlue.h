@@ -39,6 +39,13 @@ std::optional<int32_t> StepThrough(int32_t jdn, bool forward) {
     return date.jdn;
 }
 
+// The steps of a calendar of months, years and cycles: the date one unit on or back.
+template <typename Date, Date (*OfDay)(int32_t), bool (*ToJdn)(Date&), void (*Month)(Date&, bool),
+          void (*Year)(Date&, bool), void (*Cycle)(Date&, bool)>
+inline constexpr CalendarStep kMonthYearCycle[] = {{"month", &StepThrough<Date, OfDay, ToJdn, Month>},
+                                                   {"year", &StepThrough<Date, OfDay, ToJdn, Year>},
+                                                   {"cycle", &StepThrough<Date, OfDay, ToJdn, Cycle>}};
+
 // A typed date read by the module's reader and converted by its ToJdn; the calendar's refusal
 // number when either refuses it.
 template <typename Date, bool (*Parse)(const std::string&, Date&), bool (*ToJdn)(Date&), int Refusal>
@@ -52,5 +59,13 @@ int ReadThrough(const std::string& text, int32_t& jdn) {
 // The number written with one leading blank when it is not negative: " 5", "-5" (the cells of
 // a lunation page).
 inline std::string Blank(long long value) { return value < 0 ? std::to_string(value) : " " + std::to_string(value); }
+
+// A lunation page's cell of a calendar of named months: "Dionysus 25", and the month's name.
+template <typename Date, Date (*OfDay)(int32_t), std::string (*MonthName)(int)>
+LunationCellTexts MonthAndDay(int32_t dayNumber) {
+    const Date date = OfDay(dayNumber);
+    const std::string month = MonthName(date.month);
+    return {month + Blank(date.day), month};
+}
 
 }  // namespace CalendarGlue

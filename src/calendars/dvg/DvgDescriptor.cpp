@@ -20,45 +20,24 @@ CalendarGlue::Fields FieldsOf(const DvgDate& d) {
     return {{"cycle", d.cycle}, {"year", d.year}, {"month", d.month}, {"day", d.day}};
 }
 
-template <void (*Move)(DvgDate&, bool)>
-constexpr CalendarStepFn Step = &CalendarGlue::StepThrough<DvgDate, OfDay, DVGCal::DvgDateToJdn, Move>;
-
-constexpr CalendarStep kSteps[] = {{"month", Step<DVGCal::StepDvgMonth>},
-                                   {"year", Step<DVGCal::StepDvgYear>},
-                                   {"cycle", Step<DVGCal::StepDvgCycle>}};
+constexpr auto& kSteps = CalendarGlue::kMonthYearCycle<DvgDate, OfDay, DVGCal::DvgDateToJdn, DVGCal::StepDvgMonth,
+                                                       DVGCal::StepDvgYear, DVGCal::StepDvgCycle>;
 constexpr CalendarRefusal kRefusals[] = {
     {kRefusal, "Invalid DVG date.  DVG dates must be in the form: cycle-year-month-day or year-month-day"}};
 
-LunationCellTexts Cell(int32_t dayNumber) {
-    const DvgDate d = OfDay(dayNumber);
-    const std::string month = DVGCal::DvgMonthName(d.month);
-    return {month + CalendarGlue::Blank(d.day), month};
-}
 // Its month names are long: wider columns.
-constexpr LunationPageTexts kPage{"Dunhale-Varnel Goddess dates", 129, &Cell};
+constexpr LunationPageTexts kPage{"Dunhale-Varnel Goddess dates", 129,
+                                  &CalendarGlue::MonthAndDay<DvgDate, OfDay, DVGCal::DvgMonthName>};
+
+constexpr CalendarDescriptor kDescriptor{.index = 5, .code = "DVG", .name = "Dunhale-Varnel Goddess Calendar date",
+    .title = "Dunhale-Varnel Goddess", .labelName = "lblDVGDate", .displayRank = 60, .listRank = 40,
+    .readDate = &ReadDate,
+    .labelOfDay = &CalendarGlue::LabelThrough<DvgDate, OfDay, DVGCal::FormatDvgDate, 3, FieldsOf>, .steps = kSteps,
+    .refusals = kRefusals, .logCaption = "&DVG (Dunhale-Varnel Goddess Calendar)", .logCheckBox = "chkIncludeDVG",
+    .lunationPage = &kPage, .entryExample = "1-94-08-25 DVG"};
 
 }  // namespace
 
+const CalendarDescriptor& DvgDescriptor() { return kDescriptor; }
+
 // The window's title has no colon: that is how the date frame has always shown it.
-const CalendarDescriptor& DvgDescriptor() {
-    static const CalendarDescriptor descriptor = [] {
-        CalendarDescriptor d;
-        d.index = 5;
-        d.code = "DVG";
-        d.name = "Dunhale-Varnel Goddess Calendar date";
-        d.title = "Dunhale-Varnel Goddess";
-        d.labelName = "lblDVGDate";
-        d.displayRank = 60;
-        d.listRank = 40;
-        d.readDate = &ReadDate;
-        d.labelOfDay = &CalendarGlue::LabelThrough<DvgDate, OfDay, DVGCal::FormatDvgDate, 3, FieldsOf>;
-        d.steps = kSteps;
-        d.refusals = kRefusals;
-        d.logCaption = "&DVG (Dunhale-Varnel Goddess Calendar)";
-        d.logCheckBox = "chkIncludeDVG";
-        d.lunationPage = &kPage;
-        d.entryExample = "1-94-08-25 DVG";
-        return d;
-    }();
-    return descriptor;
-}

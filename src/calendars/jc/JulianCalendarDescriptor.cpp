@@ -11,24 +11,12 @@ DateLabel LabelOfDay(int32_t jdn) { return IsoDates::LabelOfDay(jdn, DAYCALC_JUL
 constexpr CalendarRefusal kRefusals[] = {
     {7, "Invalid JC date.  JC dates must be in ISO 8601 format: year-month-day"}};
 
+constexpr CalendarDescriptor kDescriptor{.index = 1, .code = kCode, .name = "Julian date", .title = "Julian:",
+    .labelName = "lblJulianCalendarDate", .displayRank = 20, .readDate = &IsoDates::ReadDate<DAYCALC_JULIAN, 7>,
+    .labelOfDay = &LabelOfDay, .refusals = kRefusals, .logCaption = "&JC (Julian Calendar)",
+    .logCheckBox = "chkIncludeJC", .entryExample = "-44-03-15 JC"};
+
 }  // namespace
 
-const CalendarDescriptor& JulianCalendarDescriptor() {
-    static const CalendarDescriptor descriptor = [] {
-        CalendarDescriptor d;
-        d.index = 1;
-        d.code = kCode;
-        d.name = "Julian date";
-        d.title = "Julian:";
-        d.labelName = "lblJulianCalendarDate";
-        d.displayRank = 20;
-        d.readDate = &IsoDates::ReadDate<DAYCALC_JULIAN, 7>;
-        d.labelOfDay = &LabelOfDay;
-        d.refusals = kRefusals;
-        d.logCaption = "&JC (Julian Calendar)";
-        d.logCheckBox = "chkIncludeJC";
-        d.entryExample = "-44-03-15 JC";
-        return d;
-    }();
-    return descriptor;
-}
+const CalendarDescriptor& JulianCalendarDescriptor() { return kDescriptor; }
+

@@ -1,39 +1,21 @@
 #include "calendars/jd/JulianDateDescriptors.h"
 
-const CalendarDescriptor& ChronologicalJulianDateDescriptor() {
-    static const CalendarDescriptor descriptor = [] {
-        CalendarDescriptor d;
-        d.index = 6;
-        d.code = "CJD";
-        d.name = "chronological Julian date";
-        d.title = "Chronological Julian date:";
-        d.labelName = "lblChronologicalJulianDate";
-        d.displayRank = 80;
-        d.julianDateCount = true;
-        d.countsFromCivilMidnight = true;
-        d.logCaption = "CJD (C&hronological Julian Date)";
-        d.logCheckBox = "chkIncludeCJD";
-        d.entryExample = "999999.99 CJD";
-        return d;
-    }();
-    return descriptor;
-}
+namespace {
 
-const CalendarDescriptor& AstronomicalJulianDateDescriptor() {
-    static const CalendarDescriptor descriptor = [] {
-        CalendarDescriptor d;
-        d.index = 7;
-        d.code = "AJD";
-        d.name = "astronomical Julian date";
-        d.title = "Astronomical Julian date:";
-        d.labelName = "lblAstronomicalJulianDate";
-        d.displayRank = 90;
-        d.julianDateCount = true;
-        d.logCaption = "AJD (Astro&nomical Julian Date)";
-        d.logCheckBox = "chkIncludeAJD";
-        d.logItemEndsLine = true;
-        d.entryExample = "2,111,111 AJD";
-        return d;
-    }();
-    return descriptor;
-}
+// The day count of the time frame's civil days, from midnight.
+constexpr CalendarDescriptor kChronological{.index = 6, .code = "CJD", .name = "chronological Julian date",
+    .title = "Chronological Julian date:", .labelName = "lblChronologicalJulianDate", .displayRank = 80,
+    .julianDateCount = true, .countsFromCivilMidnight = true, .logCaption = "CJD (C&hronological Julian Date)",
+    .logCheckBox = "chkIncludeCJD", .entryExample = "999999.99 CJD"};
+
+// The astronomers' count, from Greenwich noon; its log item closes the line.
+constexpr CalendarDescriptor kAstronomical{.index = 7, .code = "AJD", .name = "astronomical Julian date",
+    .title = "Astronomical Julian date:", .labelName = "lblAstronomicalJulianDate", .displayRank = 90,
+    .julianDateCount = true, .logCaption = "AJD (Astro&nomical Julian Date)", .logCheckBox = "chkIncludeAJD",
+    .logItemEndsLine = true, .entryExample = "2,111,111 AJD"};
+
+}  // namespace
+
+const CalendarDescriptor& ChronologicalJulianDateDescriptor() { return kChronological; }
+
+const CalendarDescriptor& AstronomicalJulianDateDescriptor() { return kAstronomical; }

@@ -12,12 +12,8 @@ CalendarGlue::Fields FieldsOf(const LltDate& d) {
     return {{"cycle", d.cycle}, {"year", d.year}, {"month", d.month}, {"triday", d.triday}, {"day", d.day}};
 }
 
-template <void (*Move)(LltDate&, bool)>
-constexpr CalendarStepFn Step = &CalendarGlue::StepThrough<LltDate, OfDay, LltCal::LltDateToJdn, Move>;
-
-constexpr CalendarStep kSteps[] = {{"month", Step<LltCal::StepLltMonth>},
-                                   {"year", Step<LltCal::StepLltYear>},
-                                   {"cycle", Step<LltCal::StepLltCycle>}};
+constexpr auto& kSteps = CalendarGlue::kMonthYearCycle<LltDate, OfDay, LltCal::LltDateToJdn, LltCal::StepLltMonth,
+                                                       LltCal::StepLltYear, LltCal::StepLltCycle>;
 constexpr CalendarRefusal kRefusals[] = {
     {kRefusal,
      "Invalid LLT date.  LLT dates must be in the form: cycle-year-month-triday-day or year-month-triday-day"}};
@@ -32,27 +28,14 @@ LunationCellTexts Cell(int32_t dayNumber) {
 // Its cells are longer than the others: wider columns.
 constexpr LunationPageTexts kPage{"Lunar Liberalia Triday dates", 129, &Cell};
 
+constexpr CalendarDescriptor kDescriptor{.index = 4, .code = "LLT", .name = "Lunar Liberalia Triday Calendar date",
+    .title = "Lunar Liberalia Triday:", .labelName = "lblLTCLunarDate", .displayRank = 50, .listRank = 50,
+    .readDate = &CalendarGlue::ReadThrough<LltDate, LltCal::ParseLltDate, LltCal::LltDateToJdn, kRefusal>,
+    .labelOfDay = &CalendarGlue::LabelThrough<LltDate, OfDay, LltCal::FormatLltDate, 3, FieldsOf>, .steps = kSteps,
+    .refusals = kRefusals, .logCaption = "&LLT (Lunar Liberalia Triday Calendar)", .logCheckBox = "chkIncludeLLT",
+    .lunationPage = &kPage, .entryExample = "8-123-07-05-2 LLT"};
+
 }  // namespace
 
-const CalendarDescriptor& LltDescriptor() {
-    static const CalendarDescriptor descriptor = [] {
-        CalendarDescriptor d;
-        d.index = 4;
-        d.code = "LLT";
-        d.name = "Lunar Liberalia Triday Calendar date";
-        d.title = "Lunar Liberalia Triday:";
-        d.labelName = "lblLTCLunarDate";
-        d.displayRank = 50;
-        d.listRank = 50;
-        d.readDate = &CalendarGlue::ReadThrough<LltDate, LltCal::ParseLltDate, LltCal::LltDateToJdn, kRefusal>;
-        d.labelOfDay = &CalendarGlue::LabelThrough<LltDate, OfDay, LltCal::FormatLltDate, 3, FieldsOf>;
-        d.steps = kSteps;
-        d.refusals = kRefusals;
-        d.logCaption = "&LLT (Lunar Liberalia Triday Calendar)";
-        d.logCheckBox = "chkIncludeLLT";
-        d.lunationPage = &kPage;
-        d.entryExample = "8-123-07-05-2 LLT";
-        return d;
-    }();
-    return descriptor;
-}
+const CalendarDescriptor& LltDescriptor() { return kDescriptor; }
+

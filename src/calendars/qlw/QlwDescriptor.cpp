@@ -56,30 +56,14 @@ LunationCellTexts Cell(int32_t dayNumber) {
 }
 constexpr LunationPageTexts kPage{"Quillon Lunar Week dates", 110, &Cell};
 
+// Its days begin at 06:00 of the civil day.
+constexpr CalendarDescriptor kDescriptor{.index = 8, .code = "QLW", .name = "Quillon Lunar Week Calendar",
+    .title = "Quillon Lunar Week:", .labelName = "lblQuillonLWCDate", .displayRank = 70, .listRank = 60,
+    .dayStart = 0.25, .readDate = &ReadDate, .labelOfDay = &LabelOfDay, .steps = kSteps, .refusals = kRefusals,
+    .logCaption = "&QLW (Quillon Lunar Week Calendar)", .logCheckBox = "chkIncludeQLWC", .logIncludeOptIn = true,
+    .lunationPage = &kPage, .entryExample = "5001-01-3-3 QLW"};
+
 }  // namespace
 
-const CalendarDescriptor& QlwDescriptor() {
-    static const CalendarDescriptor descriptor = [] {
-        CalendarDescriptor d;
-        d.index = 8;
-        d.code = "QLW";
-        d.name = "Quillon Lunar Week Calendar";
-        d.title = "Quillon Lunar Week:";
-        d.labelName = "lblQuillonLWCDate";
-        d.displayRank = 70;
-        d.listRank = 60;
-        // Its days begin at 06:00 of the civil day.
-        d.dayStart = 0.25;
-        d.readDate = &ReadDate;
-        d.labelOfDay = &LabelOfDay;
-        d.steps = kSteps;
-        d.refusals = kRefusals;
-        d.logCaption = "&QLW (Quillon Lunar Week Calendar)";
-        d.logCheckBox = "chkIncludeQLWC";
-        d.logIncludeOptIn = true;
-        d.lunationPage = &kPage;
-        d.entryExample = "5001-01-3-3 QLW";
-        return d;
-    }();
-    return descriptor;
-}
+const CalendarDescriptor& QlwDescriptor() { return kDescriptor; }
+
