@@ -1,150 +1,143 @@
 #include "cli/Cli.h"
 
+#include <array>
 #include <ostream>
 
+#include "cli/Command.h"
+#include "cli/CompletionScripts.h"
 #include "cli/ConvertCommand.h"
-#include "support/Version.h"
+#include "cli/IcsCommand.h"
 #include "cli/ListCommands.h"
 #include "cli/LunationCommand.h"
 #include "cli/MoveCommand.h"
 #include "cli/SearchCommand.h"
+#include "core/ModuleStartup.h"
 #include "dates/ClockService.h"
 #include "dates/DatePr2.h"
-#include "core/ModuleStartup.h"
+#include "support/Version.h"
 
 namespace Cli {
 
+namespace {
+
+struct Streams {
+    std::istream& in;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+constexpr ValueKind kHelpOperands[] = {ValueKind::Command};
+
+std::string HelpDescription() {
+    return "Prints the help of COMMAND, the same as selvanor-cli COMMAND --help; without COMMAND, the list of "
+           "commands (selvanor-cli --help).";
+}
+
+const CommandDef& HelpCommand() {
+    static const CommandDef definition{"help", "[COMMAND]", "The help of one command", {}, kHelpOperands, false,
+                                  HelpDescription};
+    return definition;
+}
+
+int RunHelp(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const CommandDef& command = HelpCommand();
+    CommandLine line;
+    if (const auto status = ReadCommandLine(command, args, out, err, line)) return *status;
+    if (line.operands.empty()) {
+        out << HelpText();
+        return kDone;
+    }
+    const CommandDef* asked = FindCommand(line.operands[0]);
+    if (!asked) return UsageError(command, "unknown command " + line.operands[0], err);
+    out << CommandHelp(*asked);
+    return kDone;
+}
+
+struct CommandEntry {
+    const CommandDef& (*definition)();
+    int (*run)(const std::vector<std::string>& args, Streams& io);
+};
+
+// The commands in the order the help lists them.
+const std::array<CommandEntry, 10>& Table() {
+    static const std::array<CommandEntry, 10> table = {{
+        {ConvertCommand, [](const auto& args, Streams& io) { return RunConvert(args, io.in, io.out, io.err); }},
+        {PhasesCommand, [](const auto& args, Streams& io) { return RunPhases(args, io.out, io.err); }},
+        {EclipsesCommand, [](const auto& args, Streams& io) { return RunEclipses(args, io.out, io.err); }},
+        {SarosCommand, [](const auto& args, Streams& io) { return RunSaros(args, io.out, io.err); }},
+        {LunationCommand,
+         [](const auto& args, Streams& io) {
+             return RunLunation(args, DatePr2::TodayJdn(SystemClock()), io.out, io.err);
+         }},
+        {MoveCommand, [](const auto& args, Streams& io) { return RunMove(args, io.out, io.err); }},
+        {SearchCommand, [](const auto& args, Streams& io) { return RunSearch(args, io.out, io.err); }},
+        {IcsCommand, [](const auto& args, Streams& io) { return RunIcs(args, io.out, io.err); }},
+        {CompletionCommand, [](const auto& args, Streams& io) { return RunCompletion(args, io.out, io.err); }},
+        {HelpCommand, [](const auto& args, Streams& io) { return RunHelp(args, io.out, io.err); }},
+    }};
+    return table;
+}
+
+}  // namespace
+
+std::span<const CommandDef* const> Commands() {
+    static const auto commands = [] {
+        std::array<const CommandDef*, 10> list{};
+        for (size_t i = 0; i < list.size(); ++i) list[i] = &Table()[i].definition();
+        return list;
+    }();
+    return commands;
+}
+
+const CommandDef* FindCommand(std::string_view name) {
+    for (const CommandDef* command : Commands())
+        if (command->name == name) return command;
+    return nullptr;
+}
+
 std::string HelpText() {
-    return R"help(selvanor-cli: dates in nine notations, and the Moon, from the command line.
-
-Usage:
-  selvanor-cli convert [--greenwich] [--zone +-HH:MM] [--entry-calendar CODE]
-                       [--plus DAYS | --minus DAYS] [--json | --log [--log-format 0|1]
-                       [--include LIST]] ENTRY...
-      Prints every notation of each moment, as the window shows it: the nine dates,
-      the time line, delta T and the Moon; a blank line between moments. --json prints
-      one JSON object per moment, one per line, with the texts and the numbers behind
-      them. The entry "-" reads entries from standard input, one per line. Entries
-      beginning with "-" (negative years) go after "--". Defaults: local time in zone
-      GMT, entry calendar CE. A refused entry prints the window's message to standard
-      error, prefixed with the entry, and the exit status is 2; the others still convert.
-      --log prints the window's log entry of each result instead (operation, history
-      text, calendar items, Moon line, empty line); --log-format 0 writes CE=date, 1
-      writes "date CE,"; --include takes a comma list of CE, JC, ARC, VO, LLT, DVG, QLW,
-      CJD, AJD, PHASE, LUNATION (default all but QLW; "" none; an unknown code gives
-      status 2). A result that repeats the previous one makes no entry.
-      Example: selvanor-cli convert "2003-12-31 ce 15:55"
-               selvanor-cli convert --zone +05:30 --json -- "-44-03-15 JC" "4696-11-25 ARC"
-               printf '2000-01-01 CE\n1-94-08-25 DVG\n' | selvanor-cli convert -
-
-  selvanor-cli phases --from ENTRY --to ENTRY [--greenwich | --zone +-HH:MM] [--csv]
-      Lists every principal phase of the Moon between two moments: date and time in the
-      chosen time frame, phase, lunation. --csv prints lunation,phase,jd_tt,jd_ut,delta_t_min
-      (phase 0 new moon, 1 first quarter, 2 full moon, 3 last quarter; Julian dates in
-      dynamical time TT and in Greenwich time).
-      Example: selvanor-cli phases --from "2024-01-01 CE" --to "2024-12-31 CE" --greenwich
-
-  selvanor-cli eclipses --from ENTRY --to ENTRY [--kind "TARGET"] [--greenwich | --zone +-HH:MM] [--csv]
-      Lists every eclipse between two moments, or those of one search target of the
-      window ("Lunar or solar eclipse", "Lunar eclipse", "Total lunar eclipse", "Total or
-      partial lunar eclipse", "Solar eclipse", "Total solar eclipse", "Annular solar
-      eclipse"): time of greatest eclipse, type, saros series, lunation, durations.
-      --csv prints lunation,phase,type,saros,jd_tt_greatest,half_penumbral_min,
-      half_umbral_min,half_total_min.
-      Example: selvanor-cli eclipses --from "-3200-01-01 CE" --to "6000-01-01 CE" --csv
-               selvanor-cli eclipses --from "2000-01-01 CE" --to "2030-01-01 CE" --kind "Total solar eclipse"
-
-  selvanor-cli lunation --calendar ARC|VO|DVG|LLT|QLW (--from ENTRY | --number N) [--count K]
-                        [--greenwich] [--zone +-HH:MM] [--json] [--png FILE]
-      Prints the lunation page of the window "Display lunation with": the lunation that
-      holds the moment ENTRY (or lunation N; lunation 0 begins with the new moon of
-      2000-01-06), and with --count the K - 1 pages after it. Each page gives its title,
-      its Common Era months, then one line per day: day of the lunation, Common Era date,
-      date in the chosen calendar, and "today" on today's line. Days run from the day of
-      the new moon in the chosen time frame (a QLW day begins at 06:00). --json prints an
-      array of pages {"lunation", "calendar", "title", "year_month", "days": [{"day",
-      "day_number", "ce_line", "calendar_line", "weekend", "today"}]}. --png draws the first
-      page into a PNG file as the window draws it. Lunations run from -64316 to 49472;
-      beyond them the window's message goes to standard error and the exit status is 2.
-      Example: selvanor-cli lunation --calendar ARC --from "2000-01-01 CE"
-               selvanor-cli lunation --calendar QLW --number 300 --count 13 --json
-
-  selvanor-cli saros N [--solar | --lunar] [--greenwich | --zone +-HH:MM] [--csv | --json]
-      Lists every eclipse of saros series N inside the accepted range, in time order: its
-      place in the series (1 for its first member in the range, counted separately for the
-      solar and the lunar series of that number), the time of greatest eclipse in the
-      chosen frame, the type and, for lunar eclipses, the durations. --csv prints
-      member,lunation,phase,type,jd_tt_greatest,jd_ut_greatest,half_penumbral_min,
-      half_umbral_min,half_total_min. A series with no member in the range: status 2.
-      Example: selvanor-cli saros 136 --solar
-
-  selvanor-cli move --step "STEP" [--back] [--count N] [--greenwich] [--zone +-HH:MM]
-                    [--entry-calendar CODE] [--json] ENTRY
-      Makes N steps (default 1) of the window's Move from the moment ENTRY and prints the
-      start and each moment reached, one line each, as the window's history lists it: the
-      entry calendar's date, the time and the time frame. STEP is one of the window's step
-      list: "1 minute", "1 hour", "1 day", "1 CE month", "1 CE year", "1 CE century",
-      "1 ARC month", "1 ARC year", "1 VO month", "1 VO year", "1 VO cycle", "1 DVG month",
-      "1 DVG year", "1 DVG cycle", "1 LLT month", "1 LLT year", "1 LLT cycle", "1 QLW week",
-      "1 QLW month", "1 QLW year". A calendar step keeps the time of day and makes its
-      calendar the entry calendar. --json prints an array of {"step", "ajd", "cjd",
-      "entry", "calendars": {"CE": "2003-02-28 CE", ...}} (step 0 is the start). A step
-      beyond the accepted moments is printed, then the window's message goes to standard
-      error and the exit status is 2.
-      Example: selvanor-cli move --step "1 CE month" --count 3 "2003-01-31 CE 15:55"
-               selvanor-cli move --step "1 QLW week" --back --zone +05:30 --json "5001-01-3-3 QLW"
-
-  selvanor-cli search next|previous "TARGET" --from ENTRY [--count N] [--greenwich]
-                      [--zone +-HH:MM] [--entry-calendar CODE] [--json]
-      Searches from the moment ENTRY as the window's Search does, for one of its targets:
-      "Full moon", "Dark moon", "Half moon (1st quarter)", "Half moon (last quarter)",
-      "Quarter", "Lunar or solar eclipse", "Lunar eclipse", "Total lunar eclipse", "Total or
-      partial lunar eclipse", "Solar eclipse", "Total solar eclipse", "Annular solar eclipse"
-      or "Coincidence of 1sts of month" (any case). --count N searches N times, each from the
-      result before, as pressing Search N times does. Each result prints its history entry
-      (the entry calendar's date, the time and the time frame), the eclipse data the window
-      shows, and an empty line. --json prints an array of {"entry", "ajd", "cjd", "lunation",
-      "phase", "eclipse", "description", "log"}: lunation and phase of the phase or syzygy
-      found (null for a coincidence), the eclipse record or null, the eclipse data and the
-      log's eclipse text. The entry calendar is CODE, else the calendar ENTRY names. A search
-      that meets the end of the accepted range prints what it found before, the message on
-      standard error, and the exit status is 2.
-      Example: selvanor-cli search next "Total solar eclipse" --from "2024-01-01 CE" --count 3
-               selvanor-cli search previous "coincidence of 1sts of month" --from "2000-01-01 CE" --json
-
-  selvanor-cli --help
-      This text.
-
-  selvanor-cli --version
-      The version, the same as the desktop program's.
-
-Entries use the date entry grammar of the window: a date, its calendar code and an
-optional time, such as 2003-12-31 CE 15:55, 4696-11-25 ARC, 104-06-07-29 VO 6:30,
-123-07-05-2 LLT, 1-94-08-25 DVG, 5001-01-3-3 QLW, 2,455,900.920 AJD or 2455901.42 CJD.
-Accepted moments run from the end of -3201 to 6000-01-01 CE.
-)help";
+    std::string text =
+        "selvanor-cli: dates in nine notations, and the Moon, from the command line.\n\n"
+        "Usage: selvanor-cli COMMAND [OPTIONS] [OPERANDS]\n"
+        "       selvanor-cli help COMMAND    (or selvanor-cli COMMAND --help)\n"
+        "       selvanor-cli --version\n\n"
+        "Commands:\n";
+    for (const CommandDef* command : Commands()) {
+        std::string name(command->name);
+        name.resize(12, ' ');
+        text += "  " + name + std::string(command->summary) + "\n";
+    }
+    text += "\n" + FillParagraphs(
+                        "Every command reads its options the same way: in any order, as --name VALUE or "
+                        "--name=VALUE. A value is taken whole even when it begins with \"-\" (--zone -08:00, "
+                        "--number -5). An operand beginning with \"-\" and a digit is an operand (a negative year: "
+                        "-44-03-15 JC); \"--\" ends the options, so that any operand may follow it.\n\n"
+                        "Entries use the date entry grammar of the window: a date, its calendar code and an "
+                        "optional time, such as 2003-12-31 CE 15:55, 4696-11-25 ARC, 104-06-07-29 VO 6:30, "
+                        "123-07-05-2 LLT, 1-94-08-25 DVG, 5001-01-3-3 QLW, 2,455,900.920 AJD or 2455901.42 CJD. "
+                        "Accepted moments run from the end of -3201 to 6000-01-01 CE.\n\n"
+                        "Each command has its own help: selvanor-cli help COMMAND. The completion scripts of bash, "
+                        "zsh and fish come with the package; selvanor-cli completion SHELL prints them.\n") +
+            "\n";
+    return text + ExitStatusText();
 }
 
 int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
     if (!args.empty() && args[0] == "--version") {
         out << "selvanor-cli " << SELVANOR_VERSION << "\n";
-        return 0;
+        return kDone;
     }
-    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         (args.empty() ? err : out) << HelpText();
-        return args.empty() ? 1 : 0;
+        return args.empty() ? kUsage : kDone;
     }
     InitialiseModules();
+    Streams io{in, out, err};
     const std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (args[0] == "convert") return RunConvert(rest, in, out, err);
-    if (args[0] == "phases") return RunPhases(rest, out, err);
-    if (args[0] == "eclipses") return RunEclipses(rest, out, err);
-    if (args[0] == "saros") return RunSaros(rest, out, err);
-    if (args[0] == "move") return RunMove(rest, out, err);
-    if (args[0] == "search") return RunSearch(rest, out, err);
-    if (args[0] == "lunation") return RunLunation(rest, DatePr2::TodayJdn(SystemClock()), out, err);
-    err << "selvanor-cli: unknown command " << args[0] << " (try selvanor-cli --help)\n";
-    return 1;
+    for (const CommandEntry& entry : Table())
+        if (entry.definition().name == args[0]) return entry.run(rest, io);
+    err << "selvanor-cli: unknown command " << args[0] << " (see selvanor-cli --help)\n";
+    return kUsage;
 }
 
 }  // namespace Cli
