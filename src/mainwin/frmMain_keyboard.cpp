@@ -1,8 +1,10 @@
 // The keyboard and screen readers: the Tab order through the frames, and the accessible names
 // of controls whose caption does not say what they hold.
+#include "mainwin/AccessibleNames.h"
 #include "mainwin/frmMain.h"
 
 void frmMain::SetTabOrderAndNames() {
+    AccessibleNames::Install();
     // Entry first, then the controls top to bottom on the right, then the left side's Now and
     // time frame. Option pairs are one stop each (arrow keys choose within them).
     const QWidget* order[] = {txbDate,        cmdClearDate,     cmdCompute,     optPlus,          optMinus,
@@ -27,11 +29,22 @@ void frmMain::SetTabOrderAndNames() {
         {picMoon, "Picture of the Moon"},
     };
     for (const auto& [widget, name] : names) widget->setAccessibleName(name);
+    // On Linux a list is named by its label (its own name is its choice): the visible captions
+    // where there are some, hidden ones elsewhere.
+    lblTimeSystem->setBuddy(cboTimeZone);
+    lblRefreshPeriod->setBuddy(cboRefreshPeriod);
+    for (QWidget* list : {static_cast<QWidget*>(cboMoveStep), static_cast<QWidget*>(cboTarget),
+                          static_cast<QWidget*>(cboMonthCalendar), static_cast<QWidget*>(cboHistory)})
+        AccessibleNames::Caption(list, list->accessibleName());
+    picCheck->setAccessibleName("The moment on show follows the computer's clock");
+    // Each value is read with its title ("Common Era: 2026-12-08 CE ...").
+    for (const LabelPair& pair : {lblPhaseOfMoon, lblAgeOfMoon, lblTime, lblDeltaT})
+        AccessibleNames::Pair(pair[0], pair[1]);
     for (int i = 0; i < CalendarTable::intNumCalendars; ++i) {
         const CalendarDescriptor& calendar = CalendarRegistry::Calendar(i);
         const QString name = QString::fromUtf8(calendar.name.data(), static_cast<qsizetype>(calendar.name.size()));
-        dateLabels_[static_cast<size_t>(i)][1]->setAccessibleName(name);
-        dateLabels_[static_cast<size_t>(i)][1]->setAccessibleDescription(
-            "The moment on show as a " + name + "; click to copy it into the date box");
+        const LabelPair& pair = dateLabels_[static_cast<size_t>(i)];
+        AccessibleNames::Pair(pair[0], pair[1]);
+        pair[1]->setAccessibleDescription("The moment on show as a " + name + "; click to copy it into the date box");
     }
 }

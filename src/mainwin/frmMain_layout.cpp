@@ -219,7 +219,7 @@ void frmMain::BuildSearchFrame() {
     lblSearching = Named(new QLabel("Searching ", this), "lblSearching");
     lblActualEclipseData = Named(new QLabel(this), "lblActualEclipseData");
     lblActualEclipseData->setContextMenuPolicy(Qt::CustomContextMenu);
-    cmdSarosSeries = Named(new QPushButton("Saros ser&ies\u2026", this), "cmdSarosSeries");
+    cmdSarosSeries = Named(new QPushButton("Loo&k up saros series\u2026", this), "cmdSarosSeries");
     cmdSarosSeries->setToolTip("Every eclipse of this eclipse's saros series");
     cmdSarosSeries->hide();
     Colour(lblSearching, kValueYellow);
