@@ -1,6 +1,7 @@
 // Fuzzes the options of selvanor-cli convert: arguments split from the input at newlines (the
 // part after the first NUL byte is standard input). Whatever the arguments, the tool returns
-// 0, 1 or 2; a success prints something; with --json every line printed is one JSON object.
+// 0, 1 or 2; a success prints something; help asked for prints the command's help; with --json
+// every line printed is one JSON object.
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
@@ -90,15 +91,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (status == 1) Require(printed.empty() && !err.str().empty());
     if (status == 2) Require(!err.str().empty());
-    // --json as an option, not as the value of another option or an entry after "--".
-    bool json = false;
+    // --json and --help as options, not as the values of other options or entries after "--".
+    bool json = false, help = false;
     for (size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--") break;
         if (arg == "--json") json = true;
-        if (arg == "--zone" || arg == "--plus" || arg == "--minus" || arg == "--entry-calendar") ++i;
+        if (arg == "--help" || arg == "-h") help = true;
+        if (arg == "--zone" || arg == "--plus" || arg == "--minus" || arg == "--entry-calendar" ||
+            arg == "--log-format" || arg == "--include")
+            ++i;
     }
-    if (json && status != 1) {
+    if (help && status == 0) Require(printed.rfind("Usage: selvanor-cli convert", 0) == 0);
+    if (json && !help && status != 1) {
         std::istringstream lines(printed);
         std::string printedLine;
         while (std::getline(lines, printedLine)) Require(IsBalancedJsonObject(printedLine));

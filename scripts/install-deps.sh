@@ -12,6 +12,12 @@ packages=(
   xvfb xauth
   desktop-file-utils appstream
   tzdata
+  # The tests' outside readers: a calendar library, a PDF reader, the three shells with their
+  # completion systems, a screen reader's accessibility bus and client, and an American locale.
+  python3 python3-icalendar poppler-utils
+  bash-completion zsh fish
+  dbus dbus-bin at-spi2-core python3-pyatspi
+  locales
 )
 
 missing=()

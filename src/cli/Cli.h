@@ -6,7 +6,8 @@
 #include <vector>
 
 namespace Cli {
-// args excludes the program name. Exit status: 0 success, 1 usage error, 2 an entry refused.
+// args excludes the program name. Exit status (ExitStatus): 0 done, 1 a wrong command line, 2 an entry
+// refused or a range end met, 3 a file not written.
 int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
 std::string HelpText();
 }  // namespace Cli

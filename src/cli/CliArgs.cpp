@@ -39,24 +39,27 @@ ParsedMoment ParseMomentEntry(const std::string& entry, const TimeFrame& frame) 
     return {result.ajd, {}};
 }
 
-bool TakeFrameOption(Args& args, TimeFrame& frame, std::string& error) {
-    if (args.Done()) return false;
-    if (args.Peek() == "--greenwich") {
-        args.Take();
+bool ApplyFrameOption(const std::string& name, const std::string& value, TimeFrame& frame, std::string& error) {
+    if (name == "--greenwich") {
         frame.greenwich = true;
         return true;
     }
-    if (args.Peek() == "--zone") {
-        args.Take();
-        const auto value = args.Value();
-        const auto zone = value ? ParseZone(*value) : std::nullopt;
-        if (!zone)
-            error = "--zone needs an offset such as +05:30 or -08:00";
-        else
-            frame.zoneOffsetMinutes = *zone;
-        return true;
-    }
-    return false;
+    if (name != "--zone") return false;
+    if (const auto zone = ParseZone(value))
+        frame.zoneOffsetMinutes = *zone;
+    else
+        error = "--zone needs an offset such as +05:30 or -08:00";
+    return true;
+}
+
+std::optional<long long> WholeNumber(const std::string& text, long long least, long long most) {
+    long long value = 0;
+    const char* first = text.data();
+    const char* last = first + text.size();
+    if (first != last && *first == '+' && last - first > 1 && first[1] != '-') ++first;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error != std::errc() || end != last || first == last || value < least || value > most) return std::nullopt;
+    return value;
 }
 
 std::string JsonString(const std::string& text) {

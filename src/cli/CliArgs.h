@@ -8,24 +8,6 @@
 
 namespace Cli {
 
-// A cursor over the arguments of one command.
-class Args {
-public:
-    explicit Args(std::vector<std::string> args) : args_(std::move(args)) {}
-    bool Done() const { return next_ >= args_.size(); }
-    const std::string& Peek() const { return args_[next_]; }
-    std::string Take() { return args_[next_++]; }
-    // The value after an option, or nullopt when the option ends the line.
-    std::optional<std::string> Value() {
-        if (Done()) return std::nullopt;
-        return Take();
-    }
-
-private:
-    std::vector<std::string> args_;
-    size_t next_ = 0;
-};
-
 // "+05:30", "-08:00", "5:30", "GMT" -> minutes east of Greenwich; nullopt for anything else or
 // beyond +-14:00.
 std::optional<int> ParseZone(const std::string& text);
@@ -37,9 +19,12 @@ struct ParsedMoment {
 };
 ParsedMoment ParseMomentEntry(const std::string& entry, const TimeFrame& frame);
 
-// The time-frame options shared by the commands (--greenwich, --zone); true when args'
-// next item was one of them (and was consumed). error is set for a bad value.
-bool TakeFrameOption(Args& args, TimeFrame& frame, std::string& error);
+// The time-frame options shared by the commands (--greenwich, --zone): true when the option
+// is one of them; error is set for a bad value.
+bool ApplyFrameOption(const std::string& name, const std::string& value, TimeFrame& frame, std::string& error);
+
+// A whole number written in decimal (a "+" allowed), within [least, most]; nullopt otherwise.
+std::optional<long long> WholeNumber(const std::string& text, long long least, long long most);
 
 std::string JsonString(const std::string& text);
 std::string JsonNumber(double value);

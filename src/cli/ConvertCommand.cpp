@@ -7,6 +7,7 @@
 #include "astro/DeltaTUncertainty.h"
 #include "astro/Syzyg.h"
 #include "cli/CliArgs.h"
+#include "cli/Command.h"
 #include "cli/LogOutput.h"
 #include "cli/MoonLines.h"
 #include "calendars/registry/CalendarRegistry.h"
@@ -98,62 +99,90 @@ void PrintJson(const std::string& entry, const ShownMoment& shown, std::ostream&
     out << "},\"delta_t_sigma_min\":" << JsonNumber(DeltaTUncertainty::SigmaMinutesAt(shown.ajd)) << "}\n";
 }
 
+constexpr OptionDef kOptions[] = {
+    kGreenwichOption,
+    kZoneOption,
+    {"--entry-calendar", "CODE", "The calendar of an entry that names none (default CE).", ValueKind::Calendar},
+    {"--plus", "DAYS", "Adds DAYS to every moment, as the window's plus box does.", ValueKind::Number},
+    {"--minus", "DAYS", "Subtracts DAYS from every moment.", ValueKind::Number},
+    {"--json", "", "One JSON object per moment, one a line, with the texts and the numbers behind them."},
+    {"--log", "", "The window's log entry of each result instead."},
+    {"--log-format", "0|1", "With --log: 0 writes CE=date, 1 writes \"date CE,\".", ValueKind::LogFormat},
+    {"--include", "LIST", "With --log: a comma list of the items of each entry (default all but QLW; \"\" none).",
+     ValueKind::IncludeList},
+};
+constexpr ValueKind kOperands[] = {ValueKind::Entry};
+
+std::string Description() {
+    std::string items;
+    for (const std::string& item : ChoicesOf(ValueKind::IncludeList)) items += (items.empty() ? "" : ", ") + item;
+    return "Prints every notation of each moment ENTRY as the window shows it: the dates, the time line, "
+           "delta T and the Moon; a blank line between moments. The entry \"-\" reads entries from standard "
+           "input, one a line. Defaults: local time in zone GMT, entry calendar CE. A refused entry prints the "
+           "window's message to standard error, prefixed with the entry, and the exit status is 2; the others "
+           "still convert.\n\n"
+           "--log prints the window's log entry of each result (operation, history text, calendar items, Moon "
+           "line, empty line); the items of --include are " + items + " (an unknown one gives the status 2). A "
+           "result that repeats the previous one makes no entry.\n\n"
+           "Examples:\n"
+           "  selvanor-cli convert \"2003-12-31 ce 15:55\"\n"
+           "  selvanor-cli convert --zone +05:30 --json \"-44-03-15 JC\" \"4696-11-25 ARC\"\n"
+           "  printf '2000-01-01 CE\\n1-94-08-25 DVG\\n' | selvanor-cli convert -";
+}
+
 // Reads the options and entries of convert; the first bad option, if any.
-std::optional<OptionError> ReadOptions(Args& args, ConvertOptions& options, std::vector<std::string>& entries) {
-    bool optionsEnded = false;
+std::optional<OptionError> ReadOptions(const CommandLine& line, ConvertOptions& options) {
     bool daysGiven = false;
-    while (!args.Done()) {
+    for (const auto& [name, value] : line.options) {
         std::string error;
-        if (!optionsEnded && TakeFrameOption(args, options.frame, error)) {
+        if (ApplyFrameOption(name, value, options.frame, error)) {
             if (!error.empty()) return OptionError{error};
-            continue;
-        }
-        const std::string arg = args.Take();
-        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
-            entries.push_back(arg);
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "--json") {
+        } else if (name == "--json") {
             options.json = true;
-        } else if (arg == "--log") {
+        } else if (name == "--log") {
             options.log = true;
-        } else if (arg == "--log-format") {
-            const auto format = args.Value();
-            if (!format || (*format != "0" && *format != "1")) return OptionError{"--log-format needs 0 or 1"};
-            options.logPreferences.calendarEqualsDate = *format == "0";
-        } else if (arg == "--include") {
-            const auto list = args.Value();
-            if (!list) return OptionError{"--include needs a comma list of codes"};
-            if (auto error = ReadIncludeList(*list, options.logPreferences)) return OptionError{*error, 2};
-        } else if (arg == "--entry-calendar") {
-            const auto code = args.Value();
-            const int index = code ? CalendarTable::CalendarIndex(StrProc::UpperCase(*code)) : -1;
-            if (index < 0) return OptionError{"--entry-calendar needs one of " + CalendarRegistry::CodeList(", ")};
+        } else if (name == "--log-format") {
+            if (value != "0" && value != "1") return OptionError{"--log-format needs 0 or 1"};
+            options.logPreferences.calendarEqualsDate = value == "0";
+        } else if (name == "--include") {
+            if (auto error = ReadIncludeList(value, options.logPreferences)) return OptionError{*error, 2};
+        } else if (name == "--entry-calendar") {
+            const int index = CalendarTable::CalendarIndex(StrProc::UpperCase(value));
+            if (index < 0) return OptionError{"--entry-calendar needs one of " + ChoiceList(ValueKind::Calendar)};
             options.entryCalendar = index;
-        } else if (arg == "--plus" || arg == "--minus") {
-            const auto days = args.Value();
-            if (!days || daysGiven) return OptionError{"give one of --plus DAYS or --minus DAYS"};
-            daysGiven = true;
-            options.days = *days;
-            options.plus = arg == "--plus";
         } else {
-            return OptionError{"unknown option " + arg + " (an entry beginning with \"-\" goes after \"--\")"};
+            if (daysGiven) return OptionError{"give one of --plus DAYS or --minus DAYS"};
+            daysGiven = true;
+            options.days = value;
+            options.plus = name == "--plus";
         }
     }
-    if (entries.empty()) return OptionError{"no entry given (try selvanor-cli --help)"};
+    if (line.operands.empty()) return OptionError{"no entry given"};
     return std::nullopt;
 }
 
 }  // namespace
 
+const CommandDef& ConvertCommand() {
+    static const CommandDef definition{"convert",
+                                  "[--greenwich | --zone +-HH:MM] [--entry-calendar CODE] [--plus DAYS | --minus DAYS] "
+                                  "[--json | --log [--log-format 0|1] [--include LIST]] ENTRY...",
+                                  "Every notation of typed moments, as the window shows them", kOptions, kOperands,
+                                  true, Description};
+    return definition;
+}
+
 int RunConvert(std::vector<std::string> argv, std::istream& in, std::ostream& out, std::ostream& err) {
-    Args args(std::move(argv));
+    const CommandDef& command = ConvertCommand();
+    CommandLine line;
+    if (const auto status = ReadCommandLine(command, argv, out, err, line)) return *status;
     ConvertOptions options;
-    std::vector<std::string> entries;
-    if (const auto error = ReadOptions(args, options, entries)) {
+    if (const auto error = ReadOptions(line, options)) {
+        if (error->status == kUsage) return UsageError(command, error->message, err);
         err << "selvanor-cli convert: " << error->message << "\n";
         return error->status;
     }
+    const std::vector<std::string>& entries = line.operands;
     LogPrinter log(options.logPreferences);
 
     int status = 0;

@@ -5,5 +5,7 @@
 #include <vector>
 
 namespace Cli {
+struct CommandDef;
+const CommandDef& ConvertCommand();
 int RunConvert(std::vector<std::string> args, std::istream& in, std::ostream& out, std::ostream& err);
 }

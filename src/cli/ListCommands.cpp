@@ -8,9 +8,11 @@
 #include "astro/Listings.h"
 #include "astro/Syzyg.h"
 #include "cli/CliArgs.h"
+#include "cli/Command.h"
 #include "cli/EclipseJson.h"
 #include "cli/PlaceOption.h"
 #include "core/DateDisplay.h"
+#include "core/WindowLists.h"
 #include "dates/DatePr2.h"
 #include "support/StrProc.h"
 
@@ -25,50 +27,81 @@ struct ListOptions {
     std::string from, to, kind;
     bool csv = false;
     bool json = false;   // eclipses only
-    std::string place;   // eclipses only: --place
+    std::string place;   // eclipses only: each eclipse as seen from there
 };
 
-// Reads the options of a list command; returns false (with the message written) on error.
-bool ReadListOptions(const char* command, bool withKind, std::vector<std::string> argv, ListOptions& options,
-                     std::ostream& err) {
-    Args args(std::move(argv));
-    bool zoneOrGreenwich = false;
-    while (!args.Done()) {
+constexpr OptionDef kFromOption{"--from", "ENTRY", "The first moment of the span.", ValueKind::Entry};
+constexpr OptionDef kToOption{"--to", "ENTRY", "The last moment of the span.", ValueKind::Entry};
+
+constexpr OptionDef kPhaseOptions[] = {
+    kFromOption, kToOption, kGreenwichOption, kZoneOption,
+    {"--csv", "", "lunation,phase,jd_tt,jd_ut,delta_t_min,delta_t_sigma_min instead of text."},
+};
+
+constexpr OptionDef kEclipseOptions[] = {
+    kFromOption, kToOption,
+    {"--kind", "TARGET", "Only the eclipses of this search target of the window.", ValueKind::EclipseKind},
+    kGreenwichOption, kZoneOption,
+    {"--csv", "", "lunation,phase,type,saros,jd_tt_greatest,half_penumbral_min,half_umbral_min,half_total_min,"
+                  "delta_t_sigma_min instead of text."},
+    {"--json", "", "An array of the eclipses as objects, one a line."},
+    {"--place", "PLACE", "Each eclipse also as seen from PLACE (coordinates or a city): lines after it, or a "
+                         "\"local\" object with --json.", ValueKind::Place},
+};
+
+std::string PhasesDescription() {
+    return "Lists every principal phase of the Moon between two moments: date and time in the chosen time "
+           "frame, phase, lunation. With --csv, phase 0 is the new moon, 1 the first quarter, 2 the full moon, 3 "
+           "the last quarter; the Julian dates are in dynamical time (TT) and in Greenwich time.\n\n"
+           "Example:\n"
+           "  selvanor-cli phases --from \"2024-01-01 CE\" --to \"2024-12-31 CE\" --greenwich";
+}
+
+std::string EclipsesDescription() {
+    return "Lists every eclipse between two moments, or those of one search target of the window: time of "
+           "greatest eclipse, type, saros series, lunation and, for lunar eclipses, the durations of the "
+           "phases.\n\n"
+           "--json prints an array of {\"lunation\", \"phase\", \"type\", \"type_text\", \"saros\", \"greatest\", "
+           "\"jd_tt_greatest\", \"jd_ut_greatest\", \"half_penumbral_min\", \"half_umbral_min\", \"half_total_min\", "
+           "\"delta_t_sigma_min\"}, one a line.\n\n"
+           "--place adds each eclipse seen from the place (not with --csv): the window's lines (\"Seen from ...\", "
+           "\"Not seen from ...\") after each eclipse, and with --json a \"local\" object: solar {\"visible\", "
+           "\"type\": \"none\"|\"partial\"|\"annular\"|\"total\", \"c1\", \"c2\", \"max\", \"c3\", \"c4\", \"magnitude\", "
+           "\"obscuration\", \"sun_altitude\": {\"c1\", \"max\", \"c4\"}}; lunar {\"visible\", \"p1\", \"u1\", \"u2\", "
+           "\"max\", \"u3\", \"u4\", \"p4\", \"moon_altitude\": {\"p1\", \"u1\", \"u2\", \"max\", \"u3\", \"u4\", \"p4\"}}. "
+           "Times are Julian dates in Greenwich time (UT), null where a contact does not exist; altitudes are "
+           "apparent, in degrees. Solar: \"visible\" when the Sun is above its rise/set horizon line (-0 deg 50') "
+           "at some moment from C1 to C4; \"type\" as if the Earth were transparent (\"none\" outside the "
+           "penumbra); \"magnitude\" is (rSun + rMoon - distance) / (2 rSun) at maximum (above 1 inside a total "
+           "path), \"obscuration\" the part of the Sun's disc covered; C2, C3 and total against annular use the "
+           "canons' lunar radius k = 0.2722810. Lunar: the contacts of the eclipse list; \"visible\" when the Moon "
+           "is above its rise/set horizon line at some moment of the umbral phase (the penumbral phase for a "
+           "penumbral eclipse).\n\n" + PlaceHelp() + "\n\n"
+           "Examples:\n"
+           "  selvanor-cli eclipses --from \"-3200-01-01 CE\" --to \"6000-01-01 CE\" --csv\n"
+           "  selvanor-cli eclipses --from \"2000-01-01 CE\" --to \"2030-01-01 CE\" --kind \"Total solar eclipse\"\n"
+           "  selvanor-cli eclipses --from \"2024-01-01 CE\" --to \"2025-01-01 CE\" --place \"32.7767, -96.797, 139\" --json";
+}
+
+// Reads the options of a list command; the mistake, if any.
+std::optional<std::string> ReadListOptions(const CommandLine& line, ListOptions& options) {
+    for (const auto& [name, value] : line.options) {
         std::string error;
-        const bool frameOption = args.Peek() == "--greenwich" || args.Peek() == "--zone";
-        if (TakeFrameOption(args, options.frame, error)) {
-            if (!error.empty()) {
-                err << "selvanor-cli " << command << ": " << error << "\n";
-                return false;
-            }
-            zoneOrGreenwich = zoneOrGreenwich || frameOption;
-            continue;
-        }
-        const std::string arg = args.Take();
-        std::optional<std::string> value;
-        if (arg == "--csv") {
+        if (ApplyFrameOption(name, value, options.frame, error)) {
+            if (!error.empty()) return error;
+        } else if (name == "--csv") {
             options.csv = true;
-        } else if (withKind && arg == "--json") {
+        } else if (name == "--json") {
             options.json = true;
-        } else if ((arg == "--from" || arg == "--to" || (withKind && (arg == "--kind" || arg == "--place"))) &&
-                   (value = args.Value())) {
-            (arg == "--from" ? options.from : arg == "--to" ? options.to : arg == "--kind" ? options.kind : options.place) =
-                *value;
         } else {
-            err << "selvanor-cli " << command << ": unexpected " << arg << " (try selvanor-cli --help)\n";
-            return false;
+            (name == "--from" ? options.from : name == "--to" ? options.to : name == "--kind" ? options.kind : options.place) =
+                value;
         }
     }
-    if (options.from.empty() || options.to.empty()) {
-        err << "selvanor-cli " << command << ": give --from ENTRY and --to ENTRY\n";
-        return false;
-    }
-    if (options.csv && (options.json || !options.place.empty())) {
-        err << "selvanor-cli " << command << ": --csv goes without --json and --place\n";
-        return false;
-    }
-    // A zone without --greenwich means local time in that zone.
-    return true;
+    if (options.from.empty() || options.to.empty()) return "give --from ENTRY and --to ENTRY";
+    // The CSV keeps its columns.
+    if (options.csv && (options.json || !options.place.empty())) return "--csv goes without --json and --place";
+    return std::nullopt;
 }
 
 bool ReadSpan(const char* command, const ListOptions& options, double& from, double& to, std::ostream& err) {
@@ -101,23 +134,42 @@ std::string MomentText(double jdUt, const TimeFrame& frame) {
     return CommonEraMomentText(jdUt, frame) + " " + zone;
 }
 
+const CommandDef& PhasesCommand() {
+    static const CommandDef definition{"phases", "--from ENTRY --to ENTRY [--csv] [--greenwich | --zone +-HH:MM]",
+                                  "Every principal phase of the Moon between two moments", kPhaseOptions, {},
+                                  false, PhasesDescription};
+    return definition;
+}
+
+const CommandDef& EclipsesCommand() {
+    static const CommandDef definition{"eclipses",
+                                  "--from ENTRY --to ENTRY [--kind TARGET] [--csv | --json] [--place PLACE] "
+                                  "[--greenwich | --zone +-HH:MM]",
+                                  "Every eclipse between two moments", kEclipseOptions, {}, false,
+                                  EclipsesDescription};
+    return definition;
+}
+
 std::vector<int> EclipseTypesOfTarget(const std::string& target) {
-    const std::string t = StrProc::UpperCase(StrProc::Trim(target));
-    if (t == "LUNAR OR SOLAR ECLIPSE") return {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-    if (t == "LUNAR ECLIPSE") return {8, 9, 10};
-    if (t == "TOTAL LUNAR ECLIPSE") return {10};
-    if (t == "TOTAL OR PARTIAL LUNAR ECLIPSE") return {9, 10};
-    if (t == "SOLAR ECLIPSE") return {1, 2, 3, 4, 5, 6, 7};
-    if (t == "TOTAL SOLAR ECLIPSE") return {3, 4, 6, 7};
-    if (t == "ANNULAR SOLAR ECLIPSE") return {2, 5, 6, 7};
+    const std::string wanted = StrProc::UpperCase(StrProc::Trim(target));
+    for (const SearchTargets::Target& item : SearchTargets::kTargets) {
+        if (item.eclipseTypes == 0 || StrProc::UpperCase(std::string(item.text)) != wanted) continue;
+        std::vector<int> types;
+        for (int type = 0; type < 32; ++type)
+            if (item.eclipseTypes >> type & 1u) types.push_back(type);
+        return types;
+    }
     return {};
 }
 
 int RunPhases(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+    const CommandDef& command = PhasesCommand();
+    CommandLine line;
+    if (const auto status = ReadCommandLine(command, args, out, err, line)) return *status;
     ListOptions options;
     double from = 0, to = 0;
-    if (!ReadListOptions("phases", false, std::move(args), options, err)) return 1;
-    if (!ReadSpan("phases", options, from, to, err)) return 2;
+    if (const auto mistake = ReadListOptions(line, options)) return UsageError(command, *mistake, err);
+    if (!ReadSpan("phases", options, from, to, err)) return kRefused;
     if (options.csv) out << "lunation,phase,jd_tt,jd_ut,delta_t_min,delta_t_sigma_min\n";
     for (const Listings::PhaseRow& row : Listings::ListPhases(from, to)) {
         if (options.csv)
@@ -131,25 +183,24 @@ int RunPhases(std::vector<std::string> args, std::ostream& out, std::ostream& er
 }
 
 int RunEclipses(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+    const CommandDef& command = EclipsesCommand();
+    CommandLine line;
+    if (const auto status = ReadCommandLine(command, args, out, err, line)) return *status;
     ListOptions options;
     double from = 0, to = 0;
-    if (!ReadListOptions("eclipses", true, std::move(args), options, err)) return 1;
+    if (const auto mistake = ReadListOptions(line, options)) return UsageError(command, *mistake, err);
     std::vector<int> types;
     if (!options.kind.empty()) {
         types = EclipseTypesOfTarget(options.kind);
-        if (types.empty()) {
-            err << "selvanor-cli eclipses: --kind must be one of \"Lunar or solar eclipse\", \"Lunar eclipse\", "
-                   "\"Total lunar eclipse\", \"Total or partial lunar eclipse\", \"Solar eclipse\", "
-                   "\"Total solar eclipse\", \"Annular solar eclipse\"\n";
-            return 1;
-        }
+        if (types.empty())
+            return UsageError(command, "--kind must be one of " + ChoiceList(ValueKind::EclipseKind), err);
     }
     std::optional<PlaceChoice> place;
-    if (!options.place.empty() && !(place = ReadPlaceOption("eclipses", options.place, err))) return 2;
-    if (!ReadSpan("eclipses", options, from, to, err)) return 2;
+    if (!options.place.empty() && !(place = ReadPlaceOption("eclipses", options.place, err))) return kRefused;
+    if (!ReadSpan("eclipses", options, from, to, err)) return kRefused;
     if (options.json) {
         PrintEclipsesJson(Listings::ListEclipses(from, to, types), options.frame, place ? &place->place : nullptr, out);
-        return 0;
+        return kDone;
     }
     if (options.csv)
         out << "lunation,phase,type,saros,jd_tt_greatest,half_penumbral_min,half_umbral_min,half_total_min,"
@@ -176,6 +227,26 @@ int RunEclipses(std::vector<std::string> args, std::ostream& out, std::ostream& 
 }
 
 namespace {
+constexpr OptionDef kSarosOptions[] = {
+    {"--solar", "", "Only the solar series of that number."},
+    {"--lunar", "", "Only the lunar series of that number."},
+    kGreenwichOption,
+    kZoneOption,
+    {"--csv", "", "member,lunation,phase,type,jd_tt_greatest,jd_ut_greatest,half_penumbral_min,half_umbral_min,"
+                  "half_total_min instead of text."},
+    {"--json", "", "An array of the members as JSON."},
+};
+constexpr ValueKind kSarosOperands[] = {ValueKind::Number};
+
+std::string SarosDescription() {
+    return "Lists every eclipse of saros series N inside the accepted range, in time order: its place in the "
+           "series (1 for its first member in the range, counted separately for the solar and the lunar series "
+           "of that number), the time of greatest eclipse in the chosen frame, the type and, for lunar eclipses, "
+           "the durations. A series with no member in the range gives the exit status 2.\n\n"
+           "Example:\n"
+           "  selvanor-cli saros 136 --solar";
+}
+
 struct SarosOptions {
     TimeFrame frame;
     bool csv = false, json = false;
@@ -210,44 +281,39 @@ void PrintSarosRow(const Listings::EclipseRow& row, int member, const SarosOptio
 }
 }  // namespace
 
+const CommandDef& SarosCommand() {
+    static const CommandDef definition{"saros", "N [--solar | --lunar] [--csv | --json] [--greenwich | --zone +-HH:MM]",
+                                  "Every eclipse of one saros series in the accepted range", kSarosOptions,
+                                  kSarosOperands, false, SarosDescription};
+    return definition;
+}
+
 int RunSaros(std::vector<std::string> argv, std::ostream& out, std::ostream& err) {
-    Args args(std::move(argv));
+    const CommandDef& command = SarosCommand();
+    CommandLine line;
+    if (const auto status = ReadCommandLine(command, argv, out, err, line)) return *status;
     SarosOptions options;
-    std::optional<int32_t> series;
-    while (!args.Done()) {
+    for (const auto& [name, value] : line.options) {
         std::string error;
-        if (TakeFrameOption(args, options.frame, error)) {
-            if (!error.empty()) {
-                err << "selvanor-cli saros: " << error << "\n";
-                return 1;
-            }
-            continue;
-        }
-        const std::string arg = args.Take();
-        if (arg == "--csv") {
+        if (ApplyFrameOption(name, value, options.frame, error)) {
+            if (!error.empty()) return UsageError(command, error, err);
+        } else if (name == "--csv") {
             options.csv = true;
-        } else if (arg == "--json") {
+        } else if (name == "--json") {
             options.json = true;
-        } else if (arg == "--solar" || arg == "--lunar") {
-            options.kinds = arg == "--solar" ? 1 : 2;
-        } else if (!series && StrProc::IsSignedNumber(arg) && arg.find_first_of(".,") == std::string::npos &&
-                   arg.size() <= 6) {
-            series = static_cast<int32_t>(StrProc::LeadingInteger(arg));
         } else {
-            err << "selvanor-cli saros: unexpected " << arg << " (try selvanor-cli --help)\n";
-            return 1;
+            options.kinds = name == "--solar" ? 1 : 2;
         }
     }
-    if (!series || (options.csv && options.json)) {
-        err << "selvanor-cli saros: give one series number, and at most one of --csv and --json\n";
-        return 1;
-    }
+    const auto series = line.operands.size() == 1 ? WholeNumber(line.operands[0], -99999, 999999) : std::nullopt;
+    if (!series || (options.csv && options.json))
+        return UsageError(command, "give one series number, and at most one of --csv and --json", err);
     std::vector<Listings::EclipseRow> rows;
-    for (const Listings::EclipseRow& row : Listings::ListSarosSeries(*series))
+    for (const Listings::EclipseRow& row : Listings::ListSarosSeries(static_cast<int32_t>(*series)))
         if (options.kinds & (row.phase == 0 ? 1 : 2)) rows.push_back(row);
     if (rows.empty()) {
         err << "selvanor-cli saros: series " << *series << " has no eclipse between the end of -3201 and 6000-01-01 CE\n";
-        return 2;
+        return kRefused;
     }
     if (options.csv)
         out << "member,lunation,phase,type,jd_tt_greatest,jd_ut_greatest,half_penumbral_min,half_umbral_min,"

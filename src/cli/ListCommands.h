@@ -7,6 +7,11 @@
 #include "core/TimeFrame.h"
 
 namespace Cli {
+struct CommandDef;
+const CommandDef& PhasesCommand();
+const CommandDef& EclipsesCommand();
+const CommandDef& SarosCommand();
+
 int RunPhases(std::vector<std::string> args, std::ostream& out, std::ostream& err);
 int RunEclipses(std::vector<std::string> args, std::ostream& out, std::ostream& err);
 // Every eclipse of one saros series in the accepted range.

@@ -10,6 +10,8 @@
 
 #include "astro/Syzyg.h"
 #include "cli/CliArgs.h"
+#include "cli/Command.h"
+#include "support/StrProc.h"
 
 namespace Cli {
 
@@ -18,24 +20,38 @@ namespace {
 using namespace LunationPage;
 
 LunationPngWriter pngWriter = nullptr;
+LunationPdfWriter pdfWriter = nullptr;
 
 // The largest --count: every page of the range.
 constexpr int32_t kMaxCount = kLatestLunation - kEarliestLunation + 1;
 
-std::optional<int32_t> WholeNumber(const std::string& text) {
-    int64_t value = 0;
-    const char* first = text.data();
-    const char* last = first + text.size();
-    if (first != last && *first == '+') ++first;
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (error != std::errc() || end != last || first == last || value < INT32_MIN || value > INT32_MAX)
-        return std::nullopt;
-    return static_cast<int32_t>(value);
-}
+constexpr OptionDef kOptions[] = {
+    {"--calendar", "CODE", "The lunar calendar of the page.", ValueKind::LunarCalendar},
+    {"--from", "ENTRY", "The page of the lunation that holds this moment.", ValueKind::Entry},
+    {"--number", "N", "The page of lunation N (0 begins with the new moon of 2000-01-06).", ValueKind::Number},
+    {"--count", "K", "K pages: this one and the K - 1 after it (default 1).", ValueKind::Number},
+    kGreenwichOption,
+    kZoneOption,
+    {"--json", "", "An array of pages as JSON."},
+    {"--png", "FILE", "Draws the first page into a PNG picture as the window draws it.", ValueKind::File},
+    {"--pdf", "FILE", "Writes every page, one a sheet, into a PDF file as the window prints them.", ValueKind::File},
+};
 
-std::string Upper(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
+std::string Description() {
+    return "Prints the lunation page of the window's \"Display lunation with\": its title, its Common Era "
+           "months, then one line per day: day of the lunation, Common Era date, date in the chosen calendar, "
+           "and \"today\" on today's line. Days run from the day of the new moon in the chosen time frame (a "
+           "QLW day begins at 06:00). --json prints an array of pages {\"lunation\", \"calendar\", \"title\", "
+           "\"year_month\", \"days\": [{\"day\", \"day_number\", \"ce_line\", \"calendar_line\", "
+           "\"weekend\", \"today\"}]}.\n\n"
+           "--pdf writes the pages as a printed lunar year: landscape sheets of A4, or of Letter where the "
+           "locale's paper is Letter (LC_PAPER), with the text as text. Lunations run from " +
+           std::to_string(kEarliestLunation) + " to " + std::to_string(kLatestLunation) +
+           "; beyond them the window's message goes to standard error and the exit status is 2.\n\n"
+           "Examples:\n"
+           "  selvanor-cli lunation --calendar ARC --from \"2000-01-01 CE\"\n"
+           "  selvanor-cli lunation --calendar QLW --number 300 --count 13 --json\n"
+           "  selvanor-cli lunation --calendar DVG --from \"2025-01-01 CE\" --count 13 --pdf year.pdf";
 }
 
 void LimitMessage(bool next, std::ostream& err) {
@@ -49,56 +65,52 @@ struct LunationOptions {
     std::optional<int32_t> number;
     int32_t count = 1;
     bool json = false;
-    std::string png;
+    std::string png, pdf;
 };
 
-// Reads the options; false (with the message written) on a usage error.
-bool ReadOptions(std::vector<std::string> argv, LunationOptions& options, std::ostream& err) {
-    Args args(std::move(argv));
-    const auto fail = [&err](const std::string& text) {
-        err << "selvanor-cli lunation: " << text << "\n";
-        return false;
-    };
-    while (!args.Done()) {
+// Reads the options; the mistake, if any.
+std::optional<std::string> ReadOptions(const CommandLine& line, LunationOptions& options) {
+    for (const auto& [name, value] : line.options) {
         std::string error;
-        if (TakeFrameOption(args, options.frame, error)) {
-            if (!error.empty()) return fail(error);
-            continue;
-        }
-        const std::string arg = args.Take();
-        if (arg == "--json") {
+        if (ApplyFrameOption(name, value, options.frame, error)) {
+            if (!error.empty()) return error;
+        } else if (name == "--json") {
             options.json = true;
-            continue;
-        }
-        const std::optional<std::string> value = args.Value();
-        if (!value) return fail(arg + " needs a value (try selvanor-cli --help)");
-        if (arg == "--calendar") {
-            options.calendar = CalendarOfCode(Upper(*value));
-            if (options.calendar < 0) return fail("--calendar takes " + PageCalendarCodes(", ", " or "));
-        } else if (arg == "--from") {
-            options.from = *value;
-        } else if (arg == "--number") {
-            options.number = WholeNumber(*value);
-            if (!options.number) return fail("--number takes a whole lunation number");
-        } else if (arg == "--count") {
-            const auto count = WholeNumber(*value);
-            if (!count || *count < 1 || *count > kMaxCount)
-                return fail("--count takes a number of pages from 1 to " + std::to_string(kMaxCount));
-            options.count = *count;
-        } else if (arg == "--png") {
-            options.png = *value;
+        } else if (name == "--calendar") {
+            options.calendar = CalendarOfCode(StrProc::UpperCase(value));
+            if (options.calendar < 0) return "--calendar takes " + ChoiceList(ValueKind::LunarCalendar);
+        } else if (name == "--from") {
+            options.from = value;
+        } else if (name == "--number") {
+            const auto number = WholeNumber(value, INT32_MIN, INT32_MAX);
+            if (!number) return "--number takes a whole lunation number";
+            options.number = static_cast<int32_t>(*number);
+        } else if (name == "--count") {
+            const auto count = WholeNumber(value, 1, kMaxCount);
+            if (!count) return "--count takes a number of pages from 1 to " + std::to_string(kMaxCount);
+            options.count = static_cast<int32_t>(*count);
         } else {
-            return fail("unexpected " + arg + " (try selvanor-cli --help)");
+            (name == "--png" ? options.png : options.pdf) = value;
         }
     }
-    if (options.calendar < 0) return fail("give --calendar " + PageCalendarCodes("|"));
-    if (options.from.has_value() == options.number.has_value()) return fail("give either --from ENTRY or --number N");
-    return true;
+    if (options.calendar < 0) return "give --calendar " + ChoiceList(ValueKind::LunarCalendar);
+    if (options.from.has_value() == options.number.has_value()) return "give either --from ENTRY or --number N";
+    return std::nullopt;
 }
 
 }  // namespace
 
+const CommandDef& LunationCommand() {
+    static const CommandDef definition{"lunation",
+                                  "--calendar CODE (--from ENTRY | --number N) [--count K] [--json] [--png FILE] "
+                                  "[--pdf FILE] [--greenwich | --zone +-HH:MM]",
+                                  "The lunation pages of the lunation window, as text, JSON, a PNG picture or PDF",
+                                  kOptions, {}, false, Description};
+    return definition;
+}
+
 void SetLunationPngWriter(LunationPngWriter writer) { pngWriter = writer; }
+void SetLunationPdfWriter(LunationPdfWriter writer) { pdfWriter = writer; }
 
 std::string LunationPageText(const Page& page) {
     std::string text = page.title + "\n" + page.yearAndMonth + "\n";
@@ -129,18 +141,22 @@ std::string LunationPageJson(const Page& page) {
 }
 
 int RunLunation(std::vector<std::string> args, int32_t today, std::ostream& out, std::ostream& err) {
+    const CommandDef& command = LunationCommand();
+    CommandLine line;
+    if (const auto status = ReadCommandLine(command, args, out, err, line)) return *status;
     LunationOptions options;
-    if (!ReadOptions(std::move(args), options, err)) return 1;
-    if (!options.png.empty() && !pngWriter) {
-        err << "selvanor-cli lunation: PNG output is not available in this build\n";
-        return 1;
+    if (const auto mistake = ReadOptions(line, options)) return UsageError(command, *mistake, err);
+    if ((!options.png.empty() && !pngWriter) || (!options.pdf.empty() && !pdfWriter)) {
+        err << "selvanor-cli lunation: " << (options.png.empty() ? "PDF" : "PNG")
+            << " output is not available in this build\n";
+        return kUsage;
     }
     int32_t first = 0;
     if (options.from) {
         const ParsedMoment moment = ParseMomentEntry(*options.from, options.frame);
         if (!moment.error.empty()) {
             err << *options.from << ": " << moment.error << "\n";
-            return 2;
+            return kRefused;
         }
         first = Syzyg::LunationAt(moment.ajd);
     } else {
@@ -148,14 +164,15 @@ int RunLunation(std::vector<std::string> args, int32_t today, std::ostream& out,
     }
     if (first < kEarliestLunation || first > kLatestLunation) {
         LimitMessage(first > kLatestLunation, err);
-        return 2;
+        return kRefused;
     }
     const int offset = FrameOffsetMinutes(options.frame.greenwich, options.frame.zoneOffsetMinutes);
     // Pages past the latest lunation are refused as the window's next button refuses them.
     const int32_t last = static_cast<int32_t>(std::min<int64_t>(int64_t{first} + options.count - 1, kLatestLunation));
+    std::vector<Page> pdfPages;
     if (options.json) out << "[\n";
     for (int32_t n = first; n <= last; ++n) {
-        const Page page = ComputePage(n, options.calendar, today, offset);
+        Page page = ComputePage(n, options.calendar, today, offset);
         if (options.json)
             out << LunationPageJson(page) << (n < last ? ",\n" : "\n");
         else
@@ -164,16 +181,24 @@ int RunLunation(std::vector<std::string> args, int32_t today, std::ostream& out,
             const std::string error = pngWriter(page, options.png);
             if (!error.empty()) {
                 err << "selvanor-cli lunation: " << error << "\n";
-                return 1;
+                return kFailed;
             }
         }
+        if (!options.pdf.empty()) pdfPages.push_back(std::move(page));
     }
     if (options.json) out << "]\n";
+    if (!options.pdf.empty()) {
+        const std::string error = pdfWriter(pdfPages, options.pdf);
+        if (!error.empty()) {
+            err << "selvanor-cli lunation: " << error << "\n";
+            return kFailed;
+        }
+    }
     if (int64_t{first} + options.count - 1 > kLatestLunation) {
         LimitMessage(true, err);
-        return 2;
+        return kRefused;
     }
-    return 0;
+    return kDone;
 }
 
 }  // namespace Cli

@@ -1,4 +1,4 @@
-// selvanor-cli lunation: the lunation page of the lunation window as text, JSON or a PNG.
+// selvanor-cli lunation: the lunation pages of the lunation window as text, JSON, a PNG or a PDF.
 #pragma once
 #include <cstdint>
 #include <iosfwd>
@@ -16,8 +16,17 @@ void SetLunationPngWriter(LunationPngWriter writer);
 // The writer of builds with Qt Gui (LunationPng.cpp, linked into selvanor-cli only there).
 std::string WriteLunationPng(const LunationPage::Page& page, const std::string& file);
 
+// Every page, one a sheet, into a PDF file as the lunation window prints them; the empty text
+// on success, else what went wrong. Only a program built with Qt Gui has one.
+using LunationPdfWriter = std::string (*)(const std::vector<LunationPage::Page>& pages, const std::string& file);
+void SetLunationPdfWriter(LunationPdfWriter writer);
+std::string WriteLunationPdf(const std::vector<LunationPage::Page>& pages, const std::string& file);
+
+struct CommandDef;
+const CommandDef& LunationCommand();
+
 // today: the day number marked as today. Exit status 0, 1 for a usage error, 2 for a refused
-// entry or a lunation beyond either limit (the window's message on err).
+// entry or a lunation beyond either limit (the window's message on err), 3 for a file not written.
 int RunLunation(std::vector<std::string> args, int32_t today, std::ostream& out, std::ostream& err);
 
 // The text of one page: title, year-and-month line, then one line per day.

@@ -4,8 +4,8 @@
 #include <optional>
 #include <ostream>
 
-#include "calendars/registry/CalendarRegistry.h"
 #include "cli/CliArgs.h"
+#include "cli/Command.h"
 #include "core/ComputeMoment.h"
 #include "core/History.h"
 #include "core/MoveOnce.h"
@@ -20,7 +20,7 @@ constexpr long kMaxCount = 1000000;
 
 struct MoveOptions {
     TimeFrame frame;
-    int entryCalendar = CalendarTable::kDefaultEntryCalendar;
+    int entryCalendar = CalendarTable::CE;
     int step = -1;
     bool forward = true;
     long count = 1;
@@ -28,58 +28,54 @@ struct MoveOptions {
     std::string entry;
 };
 
-std::string StepNames() {
-    std::string names;
-    for (const MoveSteps::StepRule& step : MoveSteps::Steps()) names += (names.empty() ? "\"" : ", \"") + step.text + "\"";
-    return names;
+constexpr OptionDef kOptions[] = {
+    {"--step", "STEP", "The step of each move, from the window's step list.", ValueKind::Step},
+    {"--back", "", "Moves back instead of forward."},
+    {"--count", "N", "The number of steps (default 1).", ValueKind::Number},
+    kGreenwichOption,
+    kZoneOption,
+    {"--entry-calendar", "CODE", "The calendar of an entry that names none (default CE).", ValueKind::Calendar},
+    {"--json", "", "An array of the moments reached as JSON."},
+};
+constexpr ValueKind kOperands[] = {ValueKind::Entry};
+
+std::string Description() {
+    return "Makes N steps of the window's Move from the moment ENTRY and prints the start and each moment "
+           "reached, one a line, as the window's history lists it: the entry calendar's date, the time and the "
+           "time frame. A calendar step keeps the time of day and makes its calendar the entry calendar. --json "
+           "prints an array of {\"step\", \"ajd\", \"cjd\", \"entry\", \"calendars\": {\"CE\": \"2003-02-28 CE\", "
+           "...}} (step 0 is the start). A step beyond the accepted moments is printed, then the window's message "
+           "goes to standard error and the exit status is 2.\n\n"
+           "Examples:\n"
+           "  selvanor-cli move --step \"1 CE month\" --count 3 \"2003-01-31 CE 15:55\"\n"
+           "  selvanor-cli move --step \"1 QLW week\" --back --zone +05:30 --json \"5001-01-3-3 QLW\"";
 }
 
-std::optional<std::string> ReadValueOption(const std::string& arg, Args& args, MoveOptions& options) {
-    const auto value = args.Value();
-    if (arg == "--step") {
-        options.step = value ? MoveSteps::StepIndex(StrProc::Trim(*value)) : -1;
-        if (options.step < 0) return "--step needs one of " + StepNames();
-    } else if (arg == "--count") {
-        long count = -1;
-        const bool read = value && std::from_chars(value->data(), value->data() + value->size(), count).ec == std::errc{} &&
-                          std::to_string(count) == *value;
-        if (!read || count < 0 || count > kMaxCount) return "--count needs a whole number from 0 to 1000000";
-        options.count = count;
-    } else {
-        const int index = value ? CalendarTable::CalendarIndex(StrProc::UpperCase(*value)) : -1;
-        if (index < 0) return "--entry-calendar needs one of " + CalendarRegistry::CodeList(", ");
-        options.entryCalendar = index;
-    }
-    return std::nullopt;
-}
-
-std::optional<std::string> ReadOptions(Args& args, MoveOptions& options) {
-    bool optionsEnded = false, entryGiven = false;
-    while (!args.Done()) {
+std::optional<std::string> ReadOptions(const CommandLine& line, MoveOptions& options) {
+    for (const auto& [name, value] : line.options) {
         std::string error;
-        if (!optionsEnded && TakeFrameOption(args, options.frame, error)) {
+        if (ApplyFrameOption(name, value, options.frame, error)) {
             if (!error.empty()) return error;
-            continue;
-        }
-        const std::string arg = args.Take();
-        if (optionsEnded || arg.empty() || arg[0] != '-') {
-            if (entryGiven) return "give one entry (a date with spaces goes in quotes)";
-            options.entry = arg;
-            entryGiven = true;
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "--json") {
+        } else if (name == "--json") {
             options.json = true;
-        } else if (arg == "--back") {
+        } else if (name == "--back") {
             options.forward = false;
-        } else if (arg == "--step" || arg == "--count" || arg == "--entry-calendar") {
-            if (auto error = ReadValueOption(arg, args, options)) return error;
+        } else if (name == "--step") {
+            options.step = MoveSteps::StepIndex(StrProc::Trim(value));
+            if (options.step < 0) return "--step needs one of " + ChoiceList(ValueKind::Step);
+        } else if (name == "--count") {
+            const auto count = WholeNumber(value, 0, kMaxCount);
+            if (!count || value[0] == '+') return "--count needs a whole number from 0 to 1000000";
+            options.count = static_cast<long>(*count);
         } else {
-            return "unknown option " + arg + " (an entry beginning with \"-\" goes after \"--\")";
+            const int index = CalendarTable::CalendarIndex(StrProc::UpperCase(value));
+            if (index < 0) return "--entry-calendar needs one of " + ChoiceList(ValueKind::Calendar);
+            options.entryCalendar = index;
         }
     }
-    if (options.step < 0) return "--step is needed: one of " + StepNames();
-    if (!entryGiven) return "no entry given (try selvanor-cli --help)";
+    if (options.step < 0) return "--step is needed: one of " + ChoiceList(ValueKind::Step);
+    if (line.operands.size() != 1) return "give one entry (a date with blanks goes in quotes)";
+    options.entry = line.operands[0];
     return std::nullopt;
 }
 
@@ -98,13 +94,21 @@ void PrintMoment(long step, const DateDisplay& display, const std::string& entry
 
 }  // namespace
 
+const CommandDef& MoveCommand() {
+    static const CommandDef definition{"move",
+                                  "--step STEP [--back] [--count N] [--entry-calendar CODE] [--json] "
+                                  "[--greenwich | --zone +-HH:MM] ENTRY",
+                                  "Steps of the window's Move from a typed moment", kOptions, kOperands, false,
+                                  Description};
+    return definition;
+}
+
 int RunMove(std::vector<std::string> argv, std::ostream& out, std::ostream& err) {
-    Args args(std::move(argv));
+    const CommandDef& command = MoveCommand();
+    CommandLine line;
+    if (const auto status = ReadCommandLine(command, argv, out, err, line)) return *status;
     MoveOptions options;
-    if (const auto error = ReadOptions(args, options)) {
-        err << "selvanor-cli move: " << *error << "\n";
-        return 1;
-    }
+    if (const auto error = ReadOptions(line, options)) return UsageError(command, *error, err);
     ComputeRequest request;
     request.dateBox = options.entry;
     request.entryCalendar = options.entryCalendar;
@@ -115,12 +119,11 @@ int RunMove(std::vector<std::string> argv, std::ostream& out, std::ostream& err)
         return 2;
     }
     MoveSteps::MoveResult moment{start.ajd, start.entryCalendar, true};
-    const MoveSteps::StepRule rule = MoveSteps::Steps()[static_cast<size_t>(options.step)];
     std::string rangeMessage;
     for (long step = 0; step <= options.count; ++step) {
         if (step > 0) {
             const MoveSteps::MoveResult next =
-                MoveSteps::MoveOnce(moment.ajd, rule, options.forward, options.frame, moment.entryCalendar);
+                MoveSteps::MoveOnce(moment.ajd, options.step, options.forward, options.frame, moment.entryCalendar);
             if (!next.moved) {
                 rangeMessage = options.forward ? MoveSteps::kLatestExceeded : MoveSteps::kEarliestExceeded;
                 break;

@@ -5,5 +5,7 @@
 #include <vector>
 
 namespace Cli {
+struct CommandDef;
+const CommandDef& MoveCommand();
 int RunMove(std::vector<std::string> args, std::ostream& out, std::ostream& err);
 }

@@ -77,4 +77,14 @@ std::string LocalJson(const Place& place, const EclipseData& record, double grea
     return "null";
 }
 
+std::string PlaceHelp() {
+    return "A PLACE is a latitude and a longitude, then an optional height in metres: decimal degrees with a sign "
+           "or a hemisphere letter (48.857, 2.352 / 48.857 N, 2.352 E, 35 m / -33.9,18.4,10 / S33.9 E18.4), or "
+           "degrees, minutes and seconds (40 26'46\"N 79 58'56\"W, also with the degree sign); geodetic WGS 84, "
+           "north and east positive. A text without digits names a city of the time-zone database (zone1970.tab "
+           "and iso3166.tab in $TZDIR, else /usr/share/zoneinfo), compared without regard to case with the whole "
+           "name (\"Paris (France)\"), the city alone (\"paris\") or a part of it: when no city or several fit, "
+           "the candidates go to standard error and the exit status is 2.";
+}
+
 }  // namespace Cli

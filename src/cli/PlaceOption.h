@@ -15,6 +15,9 @@ namespace Cli {
 // city list is read from $TZDIR when set, else /usr/share/zoneinfo.
 std::optional<PlaceChoice> ReadPlaceOption(const std::string& command, const std::string& value, std::ostream& err);
 
+// What a PLACE may be, for the help of the commands that take one.
+std::string PlaceHelp();
+
 // {"visible": ..., "type": ..., "c1": ... } (solar) or {"visible": ..., "p1": ..., "moon_altitude":
 // {...}} (lunar) for the eclipse record seen from the place; "null" for a record of no eclipse.
 // greatestUt: the greatest eclipse in UT as the eclipse list gives it.

@@ -7,6 +7,7 @@
 
 #include "astro/sky/RiseSet.h"
 #include "cli/CliArgs.h"
+#include "cli/Command.h"
 #include "cli/ListCommands.h"
 #include "cli/PlaceOption.h"
 
@@ -39,24 +40,42 @@ const char* EventName(Sky::EventKind kind) {
     return kind == Sky::EventKind::Rise ? "rise" : kind == Sky::EventKind::Set ? "set" : "transit";
 }
 
+constexpr OptionDef kOptions[] = {
+    {"--place", "PLACE", "The observer: coordinates or a city.", ValueKind::Place},
+    {"--from", "ENTRY", "The first moment of the span.", ValueKind::Entry},
+    {"--to", "ENTRY", "The end of the span (not included).", ValueKind::Entry},
+    kGreenwichOption,
+    kZoneOption,
+    {"--csv", "", "body,event,jd_ut,azimuth_deg,altitude_deg instead of text."},
+    {"--json", "", "An array of {\"body\", \"event\", \"jd_ut\", \"time\", \"azimuth_deg\", \"altitude_deg\"}."},
+};
+
+std::string Description() {
+    return "Lists every rise, transit and set of the Sun and the Moon seen from PLACE in [--from, --to), in time "
+           "order: date and time in the chosen frame, body, event, azimuth (degrees from north through east) and "
+           "apparent altitude (topocentric, with refraction for 1010 hPa and 10 C). A body rises or sets when the "
+           "geocentric altitude of its centre is -0 deg 50' (Sun) or 0.7275 parallax - 0 deg 34' (Moon), on a "
+           "sea-level horizon whatever the height; a transit (the upper meridian crossing) is listed when the body "
+           "is then above that line. A day without a rise or a set has no such event. --csv prints "
+           "body,event,jd_ut,azimuth_deg,altitude_deg (body sun or moon; event rise, transit or set; jd_ut a "
+           "Julian date in Greenwich time).\n\n" +
+           PlaceHelp() +
+           "\n\n"
+           "Examples:\n"
+           "  selvanor-cli riseset --place Paris --from \"2024-06-01 CE 00:00\" --to \"2024-07-01 CE 00:00\" --zone +02:00\n"
+           "  selvanor-cli riseset --place \"-33.9, 18.4, 10\" --from \"2024-12-21 CE 00:00\" --to \"2024-12-22 CE 00:00\" --csv";
+}
+
 // The options; the message of the first bad one, if any.
-std::optional<std::string> ReadOptions(std::vector<std::string> argv, Options& options) {
-    Args args(std::move(argv));
-    while (!args.Done()) {
+std::optional<std::string> ReadOptions(const CommandLine& line, Options& options) {
+    for (const auto& [name, value] : line.options) {
         std::string error;
-        if (TakeFrameOption(args, options.frame, error)) {
+        if (ApplyFrameOption(name, value, options.frame, error)) {
             if (!error.empty()) return error;
-            continue;
-        }
-        const std::string arg = args.Take();
-        if (arg == "--csv" || arg == "--json") {
-            (arg == "--csv" ? options.csv : options.json) = true;
-        } else if (arg == "--from" || arg == "--to" || arg == "--place") {
-            const auto value = args.Value();
-            if (!value) return arg + " needs a value (try selvanor-cli --help)";
-            (arg == "--from" ? options.from : arg == "--to" ? options.to : options.place) = *value;
+        } else if (name == "--csv" || name == "--json") {
+            (name == "--csv" ? options.csv : options.json) = true;
         } else {
-            return "unexpected " + arg + " (try selvanor-cli --help)";
+            (name == "--from" ? options.from : name == "--to" ? options.to : options.place) = value;
         }
     }
     if (options.place.empty() || options.from.empty() || options.to.empty())
@@ -67,25 +86,31 @@ std::optional<std::string> ReadOptions(std::vector<std::string> argv, Options& o
 
 }  // namespace
 
+const CommandDef& RiseSetCommand() {
+    static const CommandDef definition{"riseset",
+                                       "--place PLACE --from ENTRY --to ENTRY [--greenwich | --zone +-HH:MM] "
+                                       "[--csv | --json]",
+                                       "Every rise, transit and set of the Sun and the Moon seen from a place",
+                                       kOptions, {}, false, Description};
+    return definition;
+}
+
 int RunRiseSet(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+    const CommandDef& command = RiseSetCommand();
+    CommandLine line;
+    if (const auto status = ReadCommandLine(command, args, out, err, line)) return *status;
     Options options;
-    if (const auto error = ReadOptions(std::move(args), options)) {
-        err << "selvanor-cli riseset: " << *error << "\n";
-        return 1;
-    }
+    if (const auto error = ReadOptions(line, options)) return UsageError(command, *error, err);
     const std::optional<PlaceChoice> place = ReadPlaceOption("riseset", options.place, err);
-    if (!place) return 2;
+    if (!place) return kRefused;
     const ParsedMoment from = ParseMomentEntry(options.from, options.frame);
     const ParsedMoment to = ParseMomentEntry(options.to, options.frame);
     if (!from.error.empty() || !to.error.empty()) {
         if (!from.error.empty()) err << options.from << ": " << from.error << "\n";
         if (!to.error.empty()) err << options.to << ": " << to.error << "\n";
-        return 2;
+        return kRefused;
     }
-    if (from.ajd > to.ajd) {
-        err << "selvanor-cli riseset: --from must not be later than --to\n";
-        return 1;
-    }
+    if (from.ajd > to.ajd) return UsageError(command, "--from must not be later than --to", err);
     if (options.csv) out << "body,event,jd_ut,azimuth_deg,altitude_deg\n";
     if (options.json) out << "[";
     if (!options.csv && !options.json) {

@@ -5,6 +5,8 @@
 #include <vector>
 
 namespace Cli {
+struct CommandDef;
+const CommandDef& RiseSetCommand();
 // Exit status 0; 1 for a usage error; 2 for a refused entry or place.
 int RunRiseSet(std::vector<std::string> args, std::ostream& out, std::ostream& err);
 }  // namespace Cli

@@ -8,6 +8,7 @@
 
 #include "astro/Syzyg.h"
 #include "cli/CliArgs.h"
+#include "cli/Command.h"
 #include "calendars/registry/CalendarRegistry.h"
 #include "core/ComputeMoment.h"
 #include "core/DateDisplay.h"
@@ -36,65 +37,72 @@ struct SearchOptions {
     bool visible = false;  // --visible: only eclipses seen from the place
 };
 
-std::optional<long long> Count(const std::string& text) {
-    long long value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < 1 || value > kMaxCount) return std::nullopt;
-    return value;
+constexpr OptionDef kOptions[] = {
+    {"--from", "ENTRY", "The moment the search starts from.", ValueKind::Entry},
+    {"--count", "N", "Searches N times, each from the result before (default 1).", ValueKind::Number},
+    kGreenwichOption,
+    kZoneOption,
+    {"--entry-calendar", "CODE", "The calendar of the entries printed (default: the one ENTRY names).",
+     ValueKind::Calendar},
+    {"--json", "", "An array of the results as JSON."},
+    {"--place", "PLACE", "With an eclipse target: each eclipse also as seen from PLACE (coordinates or a city).",
+     ValueKind::Place},
+    {"--visible", "", "With --place: only the eclipses seen from the place."},
+};
+constexpr ValueKind kOperands[] = {ValueKind::Direction, ValueKind::Target};
+
+std::string Description() {
+    return "Searches from the moment ENTRY as the window's Search does, for one of its targets (any case): " +
+           ChoiceList(ValueKind::Target) +
+           ". Each result prints its history entry (the entry calendar's date, the time and the time frame), "
+           "the eclipse data the window shows, and an empty line. --json prints an array of {\"entry\", \"ajd\", "
+           "\"cjd\", \"lunation\", \"phase\", \"eclipse\", \"description\", \"log\"}: lunation and phase of the "
+           "phase or syzygy found (null for a coincidence), the eclipse record or null, the eclipse data and the "
+           "log's eclipse text. A search that meets the end of the accepted range prints what it found before, "
+           "the message on standard error, and the exit status is 2.\n\n"
+           "With an eclipse target, --place adds the eclipse seen from the place (the window's lines, and "
+           "\"local\" in --json, as in eclipses); --visible then finds only the eclipses seen from the place.\n\n" +
+           PlaceHelp() +
+           "\n\n"
+           "Examples:\n"
+           "  selvanor-cli search next \"Total solar eclipse\" --from \"2024-01-01 CE\" --count 3\n"
+           "  selvanor-cli search next \"Solar eclipse\" --from \"2024-01-01 CE\" --place Chicago --visible\n"
+           "  selvanor-cli search previous \"coincidence of 1sts of month\" --from \"2000-01-01 CE\" --json";
 }
 
 // Reads the options; the message of the first bad one, if any.
-std::optional<std::string> ReadOptions(std::vector<std::string> argv, SearchOptions& options) {
-    Args args(std::move(argv));
-    std::vector<std::string> words;
-    while (!args.Done()) {
+std::optional<std::string> ReadOptions(const CommandLine& line, SearchOptions& options) {
+    for (const auto& [name, value] : line.options) {
         std::string error;
-        if (TakeFrameOption(args, options.frame, error)) {
+        if (ApplyFrameOption(name, value, options.frame, error)) {
             if (!error.empty()) return error;
-            continue;
-        }
-        const std::string arg = args.Take();
-        if (arg == "--json") {
+        } else if (name == "--json") {
             options.json = true;
-        } else if (arg == "--visible") {
+        } else if (name == "--visible") {
             options.visible = true;
-        } else if (arg == "--from" || arg == "--count" || arg == "--entry-calendar" || arg == "--place") {
-            const auto value = args.Value();
-            if (!value) return arg + " needs a value (try selvanor-cli --help)";
-            if (arg == "--from") options.from = *value;
-            if (arg == "--place") options.place = *value;
-            if (arg == "--count") {
-                const auto count = Count(*value);
-                if (!count) return "--count takes a number of searches from 1 to " + std::to_string(kMaxCount);
-                options.count = *count;
-            }
-            if (arg == "--entry-calendar") {
-                const int index = CalendarTable::CalendarIndex(StrProc::UpperCase(*value));
-                if (index < 0) return "--entry-calendar needs one of " + CalendarRegistry::CodeList(", ");
-                options.entryCalendar = index;
-            }
-        } else if (arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
-            return "unknown option " + arg + " (try selvanor-cli --help)";
+        } else if (name == "--place") {
+            options.place = value;
+        } else if (name == "--from") {
+            options.from = value;
+        } else if (name == "--count") {
+            const auto count = WholeNumber(value, 1, kMaxCount);
+            if (!count) return "--count takes a number of searches from 1 to " + std::to_string(kMaxCount);
+            options.count = *count;
         } else {
-            words.push_back(arg);
+            const int index = CalendarTable::CalendarIndex(StrProc::UpperCase(value));
+            if (index < 0) return "--entry-calendar needs one of " + ChoiceList(ValueKind::Calendar);
+            options.entryCalendar = index;
         }
     }
-    if (words.size() != 2) return "give next or previous and one target (try selvanor-cli --help)";
+    const std::vector<std::string>& words = line.operands;
+    if (words.size() != 2) return "give next or previous and one target";
     const std::string direction = StrProc::UpperCase(words[0]);
     if (direction != "NEXT" && direction != "PREVIOUS") return "the direction is next or previous, not " + words[0];
     options.next = direction == "NEXT";
     options.target = Search::TargetOfText(words[1]);
     if (options.target == SearchTargets::kSameSaros)
         return "\"" + words[1] + "\" starts from an eclipse on display, which the command line has none of";
-    if (options.target < 0) {
-        std::string known;
-        for (size_t i = 0; i < SearchTargets::kTargets.size(); ++i) {
-            const std::string_view text = SearchTargets::kTargets[i].text;
-            if (text.empty() || static_cast<int>(i) == SearchTargets::kSameSaros) continue;
-            known += (known.empty() ? "\"" : ", \"") + std::string(text) + "\"";
-        }
-        return "unknown target \"" + words[1] + "\"; the targets are " + known;
-    }
+    if (options.target < 0) return "unknown target \"" + words[1] + "\"; the targets are " + ChoiceList(ValueKind::Target);
     if (options.from.empty()) return "give --from ENTRY";
     if (options.visible && options.place.empty()) return "--visible needs --place PLACE";
     if (!options.place.empty() && SearchTargets::kTargets[static_cast<size_t>(options.target)].eclipseTypes == 0)
@@ -148,15 +156,24 @@ std::string SearchEntryText(double ajd, int entryCalendar, const TimeFrame& fram
     return History::EntryTextOf(ComputeAllDates(ajd, frame, NumberFormat{}), entryCalendar, frame);
 }
 
+const CommandDef& SearchCommand() {
+    static const CommandDef definition{"search",
+                                  "next|previous TARGET --from ENTRY [--count N] [--entry-calendar CODE] [--json] "
+                                  "[--place PLACE [--visible]] [--greenwich | --zone +-HH:MM]",
+                                  "The window's Search from a typed moment, once or repeatedly", kOptions, kOperands,
+                                  false, Description};
+    return definition;
+}
+
 int RunSearch(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+    const CommandDef& command = SearchCommand();
+    CommandLine line;
+    if (const auto status = ReadCommandLine(command, args, out, err, line)) return *status;
     SearchOptions options;
-    if (const auto error = ReadOptions(std::move(args), options)) {
-        err << "selvanor-cli search: " << *error << "\n";
-        return 1;
-    }
+    if (const auto error = ReadOptions(line, options)) return UsageError(command, *error, err);
     ComputeRequest request;
     request.dateBox = options.from;
-    request.entryCalendar = options.entryCalendar.value_or(CalendarTable::CE);
+    request.entryCalendar = options.entryCalendar.value_or(CalendarTable::kDefaultEntryCalendar);
     request.frame = options.frame;
     const ComputeResult moment = ComputeMoment(request);
     if (!moment.Ok()) {
@@ -165,7 +182,7 @@ int RunSearch(std::vector<std::string> args, std::ostream& out, std::ostream& er
     }
     const int entryCalendar = options.entryCalendar.value_or(moment.entryCalendar);
     std::optional<PlaceChoice> place;
-    if (!options.place.empty() && !(place = ReadPlaceOption("search", options.place, err))) return 2;
+    if (!options.place.empty() && !(place = ReadPlaceOption("search", options.place, err))) return kRefused;
 
     Search::Request search;
     search.target = options.target;

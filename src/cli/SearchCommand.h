@@ -9,6 +9,9 @@
 
 namespace Cli {
 
+struct CommandDef;
+const CommandDef& SearchCommand();
+
 // Exit status 0; 1 for a usage error; 2 for a refused entry or a search that met the range end
 // (the results found before it are printed, the message goes to err).
 int RunSearch(std::vector<std::string> args, std::ostream& out, std::ostream& err);

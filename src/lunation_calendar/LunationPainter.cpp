@@ -80,7 +80,7 @@ void PaintLunationPage(QPainter& painter, const Page& page, const DayPictures& p
     painter.setBackgroundMode(Qt::TransparentMode);
 
     if (options.headings) {
-        painter.setPen(kYellow);
+        painter.setPen(options.heading);
         painter.setFont(TitleFont());
         HeadingAt(painter, width, kTitleTop, QString::fromStdString(page.title));
         HeadingAt(painter, width, kYearAndMonthTop, QString::fromStdString(page.yearAndMonth));
@@ -96,14 +96,14 @@ void PaintLunationPage(QPainter& painter, const Page& page, const DayPictures& p
         const QImage& picture = pictures.byCell[static_cast<size_t>(day.cell)];
         if (!picture.isNull()) painter.drawImage(QPoint(x0 + 10, y0 + 1), picture);
         if (day.today) {
-            painter.setPen(QPen(kTodayColour, 2));
+            painter.setPen(QPen(options.today, 2));
             painter.setBrush(Qt::NoBrush);
             painter.drawRect(QRect(QPoint(x0 - 10, y0 - 4), QPoint(x0 + cellWidth - 20, y0 - 4 + kCellHeight)));
         }
-        painter.setPen(kYellow);
+        painter.setPen(options.heading);
         painter.setFont(numberFont);
         TextAt(painter, x0 + cellWidth / 5.0, y0 + kDayNumberDy, QString::fromStdString(day.dayNumberText));
-        painter.setPen(kLineColour);
+        painter.setPen(options.line);
         LineAt(painter, x0 - 4, y0 + kCalendarLineDy, cellWidth, QString::fromStdString(day.calendarLine), lineFont);
         LineAt(painter, x0 - 4, y0 + kCommonEraLineDy, cellWidth, QString::fromStdString(day.commonEraLine),
                day.weekend ? weekendFont : lineFont);

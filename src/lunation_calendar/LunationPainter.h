@@ -32,6 +32,8 @@ struct PaintOptions {
     QColor background = kBackground;
     // The title and the year-and-month line; the window shows them in labels of its own.
     bool headings = true;
+    // The headings and day numbers, the day lines and today's frame (dark ones on paper).
+    QColor heading = kYellow, line = kLineColour, today = kTodayColour;
 };
 
 // Paints the page at 100 % scale with its top-left corner at the painter's origin: the

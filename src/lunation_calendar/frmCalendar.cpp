@@ -6,10 +6,17 @@
 #include <algorithm>
 #include <QComboBox>
 #include <QEvent>
+#include <QFileDialog>
+#include <QHBoxLayout>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
 
 #include "astro/Syzyg.h"
+#include "lunation_calendar/LunationDayCells.h"
+#include "lunation_calendar/LunationPrint.h"
+#include "lunation_calendar/frmExportCalendar.h"
 
 using namespace LunationPage;
 
@@ -27,6 +34,24 @@ constexpr int kMainWindowTop = 400;
 // Room below the buttons.
 constexpr int kButtonRowFromBottom = 47;
 constexpr int kBottomRoom = 60;
+// The gap between the two rows of buttons.
+constexpr int kRowGap = 8;
+// A lunar year has 12 or 13 lunations: the pages printed and exported unless the user says more.
+constexpr int kLunarYearPages = 13;
+// Pages at once: enough for decades of lunations, little enough that a slip of the finger on
+// the box costs seconds, not minutes.
+constexpr int kMostPages = 1300;
+
+QString DefaultSaveFileName(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+}
+
+bool DefaultChoosePrinter(QWidget* parent, QPrinter& printer, int sheets) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setMinMax(1, sheets);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+    return dialog.exec() == QDialog::Accepted;
+}
 
 }  // namespace
 
@@ -48,6 +73,37 @@ frmCalendar::frmCalendar(QWidget* mainWindow, QComboBox* calendarList, LunationW
     cmdShowPreviousOrNext[1]->setObjectName("cmdShowPreviousOrNext_1");
     cmdClose = new QPushButton("&Close", this);
     cmdClose->setObjectName("cmdClose");
+    // The pages box with its label, kept together in the row.
+    pagesBox_ = new QWidget(this);
+    lblPages = new QLabel("Pa&ges:", pagesBox_);
+    lblPages->setObjectName("lblPages");
+    Yellow(lblPages);
+    lblPages->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    spnPages = new QSpinBox(pagesBox_);
+    spnPages->setObjectName("spnPages");
+    spnPages->setRange(1, kMostPages);
+    spnPages->setValue(kLunarYearPages);
+    spnPages->setAccessibleName("Pages to print or export, from the one on show");
+    lblPages->setBuddy(spnPages);
+    auto* pagesRow = new QHBoxLayout(pagesBox_);
+    pagesRow->setContentsMargins(0, 0, 0, 0);
+    pagesRow->addWidget(lblPages);
+    pagesRow->addWidget(spnPages);
+    cmdPrint = new QPushButton("P&rint\u2026", this);
+    cmdPrint->setObjectName("cmdPrint");
+    cmdExportPdf = new QPushButton("Export P&DF\u2026", this);
+    cmdExportPdf->setObjectName("cmdExportPdf");
+    cmdExportCalendar = new QPushButton("Export c&alendar\u2026", this);
+    cmdExportCalendar->setObjectName("cmdExportCalendar");
+    cmdExportCalendar->setToolTip("A calendar file (iCalendar) of the months, phases and eclipses for calendar programs");
+    connect(cmdPrint, &QPushButton::clicked, this, &frmCalendar::PrintPages);
+    connect(cmdExportPdf, &QPushButton::clicked, this, &frmCalendar::ExportPdf);
+    connect(cmdExportCalendar, &QPushButton::clicked, this, &frmCalendar::ExportCalendar);
+    setTabOrder(cmdClose, spnPages);
+    setTabOrder(spnPages, cmdPrint);
+    setTabOrder(cmdPrint, cmdExportPdf);
+    setTabOrder(cmdExportPdf, cmdExportCalendar);
+    cells_ = new LunationDayCells(this);
     for (int i = 0; i < 2; ++i)
         connect(cmdShowPreviousOrNext[i], &QPushButton::clicked, this, [this, i] { ShowPreviousOrNext(i); });
     connect(cmdClose, &QPushButton::clicked, this, [this] {
@@ -57,7 +113,8 @@ frmCalendar::frmCalendar(QWidget* mainWindow, QComboBox* calendarList, LunationW
             mainWindow_->activateWindow();
         }
     });
-    for (QPushButton* button : {cmdShowPreviousOrNext[0], cmdShowPreviousOrNext[1], cmdClose})
+    for (QPushButton* button :
+         {cmdShowPreviousOrNext[0], cmdShowPreviousOrNext[1], cmdClose, cmdPrint, cmdExportPdf, cmdExportCalendar})
         button->adjustSize();
     setAutoFillBackground(false);
 }
@@ -127,20 +184,24 @@ void frmCalendar::LayOut() {
     const int calendar = Calendar();
     const int width = PageWidth(calendar);
     const int buttonHeight = cmdClose->sizeHint().height();
-    const int height = kGridBottom + buttonHeight + kBottomRoom;
+    const int height = kGridBottom + 2 * buttonHeight + kRowGap + kBottomRoom;
     setFixedSize(width, height);
     lblTitle->setGeometry(0, kTitleTop, width, lblTitle->sizeHint().height());
     lblYearAndMonth->setGeometry(0, kYearAndMonthTop, width, lblYearAndMonth->sizeHint().height());
-    // The three buttons in one row along the bottom, with equal gaps.
-    const std::array<QPushButton*, 3> buttons = {cmdShowPreviousOrNext[0], cmdShowPreviousOrNext[1], cmdClose};
-    int total = 0;
-    for (QPushButton* b : buttons) total += b->sizeHint().width();
-    const int gap = (width - total) / 4;
-    int x = gap;
-    for (QPushButton* b : buttons) {
-        b->setGeometry(x, height - kButtonRowFromBottom, b->sizeHint().width(), buttonHeight);
-        x += b->sizeHint().width() + gap;
-    }
+    // Paging and Close in one row, the pages to print or export below it, each row with equal gaps.
+    const auto row = [&](std::initializer_list<QWidget*> widgets, int y) {
+        int total = 0;
+        for (QWidget* w : widgets) total += w->sizeHint().width();
+        const int gap = (width - total) / static_cast<int>(widgets.size() + 1);
+        int x = gap;
+        for (QWidget* w : widgets) {
+            w->setGeometry(x, y, w->sizeHint().width(), buttonHeight);
+            x += w->sizeHint().width() + gap;
+        }
+    };
+    const int lowerRow = height - kButtonRowFromBottom;
+    row({cmdShowPreviousOrNext[0], cmdShowPreviousOrNext[1], cmdClose}, lowerRow - buttonHeight - kRowGap);
+    row({pagesBox_, cmdPrint, cmdExportPdf, cmdExportCalendar}, lowerRow);
 }
 
 void frmCalendar::Place() {
@@ -161,7 +222,62 @@ void frmCalendar::DrawLunationPage() {
     if (width() != PageWidth(calendar)) LayOut();
     lblTitle->setText(QString::fromStdString(page_.title));
     lblYearAndMonth->setText(QString::fromStdString(page_.yearAndMonth));
+    cells_->Show(page_);
     update();
+}
+
+std::vector<LunationPage::Page> frmCalendar::PagesFromThisOne() const {
+    std::vector<LunationPage::Page> pages;
+    const int32_t last = std::min<int32_t>(lngLunationNumber + spnPages->value() - 1, kLatestLunation);
+    const int32_t today = services_.today ? services_.today() : 0;
+    for (int32_t lunation = lngLunationNumber; lunation <= last; ++lunation)
+        pages.push_back(ComputePage(lunation, Calendar(), today, offsetMinutes_));
+    return pages;
+}
+
+void frmCalendar::PrintPages() {
+    std::vector<LunationPage::Page> pages = PagesFromThisOne();
+    QPrinter printer;
+    printer.setResolution(LunationPrint::kLayoutDpi);
+    printer.setPageSize(LunationPrint::LocalePaper());
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(windowTitle());
+    const auto choose = services_.choosePrinter ? services_.choosePrinter : DefaultChoosePrinter;
+    if (!choose(this, printer, static_cast<int>(pages.size()))) return;
+    // The sheets chosen in the dialog (0 and 0 for all of them).
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        const auto first = static_cast<size_t>(printer.fromPage() - 1);
+        const auto end = std::min(pages.size(), static_cast<size_t>(std::max(printer.toPage(), printer.fromPage())));
+        pages = std::vector<LunationPage::Page>(pages.begin() + static_cast<std::ptrdiff_t>(std::min(first, end)),
+                                                pages.begin() + static_cast<std::ptrdiff_t>(end));
+    }
+    QPainter painter;
+    const bool printed = painter.begin(&printer) &&
+                         LunationPrint::PaintPages(painter, printer, pages, LunationPrint::OnPaper(pictures_));
+    if (painter.isActive()) painter.end();
+    if (!printed && services_.dialogs)
+        services_.dialogs->Show(this, DialogService::Icon::Warning, "Print", "The pages could not be printed.");
+}
+
+void frmCalendar::ExportPdf() {
+    const std::vector<LunationPage::Page> pages = PagesFromThisOne();
+    const QString suggested = QStringLiteral("lunations-%1-%2.pdf").arg(pages.front().lunation).arg(pages.back().lunation);
+    const auto choose = services_.saveFileName ? services_.saveFileName : DefaultSaveFileName;
+    const QString file = choose(this, "Export PDF", suggested, "PDF files (*.pdf)");
+    if (file.isEmpty()) return;
+    const std::string error = LunationPrint::WritePdf(file, pages, pictures_, LunationPrint::LocalePaper());
+    if (!error.empty() && services_.dialogs)
+        services_.dialogs->Show(this, DialogService::Icon::Warning, "Export PDF", QString::fromStdString(error));
+}
+
+void frmCalendar::ExportCalendar() {
+    ExportCalendarServices services{services_.dialogs, services_.saveFileName ? services_.saveFileName : DefaultSaveFileName};
+    auto* dialog = new frmExportCalendar(this, std::move(services));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    const std::vector<LunationPage::Page> pages = PagesFromThisOne();
+    dialog->Prefill(Calendar(), pages.front().firstDayNumber, pages.back().firstDayNumber + pages.back().days - 1,
+                    offsetMinutes_);
+    dialog->open();
 }
 
 void frmCalendar::ShowPreviousOrNext(int index) {

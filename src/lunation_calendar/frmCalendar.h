@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -14,6 +15,8 @@
 #include "gui_support/DialogService.h"
 
 class QComboBox;
+class QPrinter;
+class LunationDayCells;
 
 // What the window takes from the main window and its surroundings.
 struct LunationWindowServices {
@@ -22,6 +25,13 @@ struct LunationWindowServices {
     std::function<int32_t()> today;
     // Folder of the pictures day1.gif .. day32.gif.
     QString pictureFolder;
+    // The name of a file to write, or the empty text when the user cancels: the desktop's file
+    // dialog when unset (tests answer it).
+    std::function<QString(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter)>
+        saveFileName;
+    // The print dialog for the printer, offering sheets 1 to `sheets`; false when the user
+    // cancels. The desktop's print dialog when unset.
+    std::function<bool(QWidget* parent, QPrinter& printer, int sheets)> choosePrinter;
 };
 
 class frmCalendar : public QWidget {
@@ -42,7 +52,14 @@ public:
     // Element 0 previous, element 1 next.
     void ShowPreviousOrNext(int index);
     void DrawLunationPage();
+    // The page on show and the ones after it, spnPages in all (fewer at the last lunation):
+    // printed, written into a PDF file, or the span of a calendar file.
+    void PrintPages();
+    void ExportPdf();
+    void ExportCalendar();
+    std::vector<LunationPage::Page> PagesFromThisOne() const;
 
+    LunationWindowServices& Services() { return services_; }
     const LunationPage::Page& Page() const { return page_; }
     // The calendar of the page: the main window's list entry as a calendar-table index.
     int Calendar() const;
@@ -51,6 +68,9 @@ public:
     QLabel *lblTitle, *lblYearAndMonth;
     std::array<QPushButton*, 2> cmdShowPreviousOrNext;
     QPushButton* cmdClose;
+    QLabel* lblPages;
+    QSpinBox* spnPages;  // the pages to print or export: a lunar year by default
+    QPushButton *cmdPrint, *cmdExportPdf, *cmdExportCalendar;
     QPointer<QLabel> loadingNotice;  // "Now loading images ..." until the first page is drawn
 
 protected:
@@ -72,4 +92,6 @@ private:
     int offsetMinutes_ = 0;
     LunationPage::Page page_;
     LunationPainter::DayPictures pictures_;
+    LunationDayCells* cells_;
+    QWidget* pagesBox_;
 };

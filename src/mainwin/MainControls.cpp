@@ -12,6 +12,7 @@
 #include "core/MoveOnce.h"
 #include "core/TimeFrame.h"
 #include "core/WindowLists.h"
+#include "gui_support/AccessibleNames.h"
 #include "gui_support/QtColours.h"
 
 namespace {
@@ -262,7 +263,8 @@ void BuildSearchFrame(MainControls& c, QWidget* window) {
     // The data may come from the saved state: shown as text, never as markup.
     c.lblActualEclipseData->setTextFormat(Qt::PlainText);
     c.lblActualEclipseData->setContextMenuPolicy(Qt::CustomContextMenu);
-    c.cmdSarosSeries = Named(new QPushButton("Saros ser&ies\u2026", window), "cmdSarosSeries");
+    // Every letter of "Saros series" is another button's: Alt+K.
+    c.cmdSarosSeries = Named(new QPushButton("Loo&k up saros series\u2026", window), "cmdSarosSeries");
     c.cmdSarosSeries->setToolTip("Every eclipse of this eclipse's saros series");
     c.cmdSarosSeries->hide();
     Colour(c.lblSearching, Colours::ValueYellow);
@@ -358,6 +360,7 @@ MainControls BuildMainControls(QWidget* window, const std::vector<std::string>& 
 }
 
 void SetTabOrderAndNames(QWidget* window, const MainControls& c) {
+    AccessibleNames::Install();
     // Entry first, then the controls top to bottom on the right, then the left side's Now and
     // time frame. Option pairs are one stop each (arrow keys choose within them).
     QWidget* const order[] = {c.txbDate, c.cmdClearDate, c.cmdCompute, c.optPlus, c.optMinus, c.txbPlusMinus,
@@ -382,10 +385,21 @@ void SetTabOrderAndNames(QWidget* window, const MainControls& c) {
         {c.picMoon, "Picture of the Moon"},
     };
     for (const auto& [widget, name] : names) widget->setAccessibleName(name);
+    // On Linux a list is named by its label (its own name is its choice): the visible captions
+    // where there are some, hidden ones elsewhere.
+    c.lblTimeSystem->setBuddy(c.cboTimeZone);
+    c.lblRefreshPeriod->setBuddy(c.cboRefreshPeriod);
+    for (QWidget* list : {static_cast<QWidget*>(c.cboMoveStep), static_cast<QWidget*>(c.cboTarget),
+                          static_cast<QWidget*>(c.cboMonthCalendar), static_cast<QWidget*>(c.cboHistory)})
+        AccessibleNames::Caption(list, list->accessibleName());
+    c.picCheck->setAccessibleName("The moment on show follows the computer's clock");
+    // Each value is read with its title ("Common Era: 2026-12-08 CE ...").
+    for (const LabelPair& pair : {c.lblPhaseOfMoon, c.lblAgeOfMoon, c.lblTime, c.lblDeltaT, c.lblSky})
+        AccessibleNames::Pair(pair[0], pair[1]);
     for (const CalendarDescriptor* calendar : CalendarRegistry::Calendars()) {
-        const QString name = Text(calendar->name);
-        ClickableLabel* value = c.dateLabels[static_cast<size_t>(calendar->index)][1];
-        value->setAccessibleName(name);
-        value->setAccessibleDescription("The moment on show as a " + name + "; click to copy it into the date box");
+        const LabelPair& pair = c.dateLabels[static_cast<size_t>(calendar->index)];
+        AccessibleNames::Pair(pair[0], pair[1]);
+        pair[1]->setAccessibleDescription("The moment on show as a " + Text(calendar->name) +
+                                          "; click to copy it into the date box");
     }
 }

@@ -59,7 +59,12 @@ void frmSarosSeries::ShowSeries(int32_t saros, bool solar, int32_t lunation, con
         const QStringList cells = {QString::number(i + 1), When(row.jdUtGreatest, frame),
                                    QString::fromStdString(Syzyg::EclipseTypeText(row.type)), Duration(row.halfPenumbral),
                                    Duration(row.halfUmbral), Duration(row.halfTotal)};
-        for (int c = 0; c < cells.size(); ++c) tblMembers->setItem(static_cast<int>(i), c, new QTableWidgetItem(cells[c]));
+        for (int c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            // An empty duration is read as what it means: the eclipse has no such phase.
+            if (cells[c].isEmpty()) item->setData(Qt::AccessibleTextRole, QStringLiteral("none"));
+            tblMembers->setItem(static_cast<int>(i), c, item);
+        }
         if (row.lunation == lunation) selected = static_cast<int>(i);
     }
     if (!members_.empty()) {

@@ -59,11 +59,13 @@ TEST(Cli, RefusedEntriesGoToStandardErrorAndTheRestStillConvert) {
     EXPECT_TRUE(Contains(days.err, "Value for addition or subtraction is invalid."));
 }
 
-TEST(Cli, NegativeYearsAfterDoubleDashAndBatchFromStandardInput) {
-    const CliResult dash = RunCli({"convert", "--", "-44-03-15 JC"});
-    ASSERT_EQ(dash.status, 0) << dash.err;
-    EXPECT_TRUE(Contains(dash.out, "Julian: -44-03-15 JC"));
-    EXPECT_EQ(RunCli({"convert", "-44-03-15 JC"}).status, 1);  // read as an unknown option
+TEST(Cli, NegativeYearsAndBatchFromStandardInput) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"convert", "--", "-44-03-15 JC"},
+                                                 std::vector<std::string>{"convert", "-44-03-15 JC"}}) {
+        const CliResult negative = RunCli(args);
+        ASSERT_EQ(negative.status, 0) << negative.err;
+        EXPECT_TRUE(Contains(negative.out, "Julian: -44-03-15 JC"));
+    }
 
     const CliResult batch = RunCli({"convert", "-"}, "2000-01-01 CE\r\n\n-44-03-15 JC\nnonsense\n1-94-08-25 DVG\n");
     EXPECT_EQ(batch.status, 2);
@@ -115,14 +117,6 @@ TEST(Cli, PhasesAndEclipses) {
     EXPECT_EQ(RunCli({"phases", "--from", "bad", "--to", "2000-01-01 CE"}).status, 2);
 }
 
-TEST(Cli, HelpDocumentsEveryCommand) {
-    const CliResult help = RunCli({"--help"});
-    EXPECT_EQ(help.status, 0);
-    for (const char* command : {"convert", "phases", "eclipses", "riseset"})
-        EXPECT_TRUE(Contains(help.out, std::string("selvanor-cli ") + command)) << command;
-    EXPECT_EQ(RunCli({}).status, 1);
-    EXPECT_EQ(RunCli({"frobnicate"}).status, 1);
-}
 
 TEST(Cli, VersionIsTheProjectVersion) {
     const CliResult r = RunCli({"--version"});

@@ -82,19 +82,19 @@ TEST(LunationCommand, LimitsAndRefusals) {
         {{"--calendar", "VO", "--number", "-64317"}, 2,
          "Show previous lunation: This is the earliest lunation which can be displayed.\n", 0},
         {{"--calendar", "VO", "--from", "7000-01-01 CE"}, 2, "7000-01-01 CE: Resulting date is later than 6000-01-01 CE.\n", 0},
-        {{"--calendar", "CE", "--number", "1"}, 1, "selvanor-cli lunation: --calendar takes ARC, VO, DVG, LLT or QLW\n", 0},
-        {{"--number", "1"}, 1, "selvanor-cli lunation: give --calendar ARC|VO|DVG|LLT|QLW\n", 0},
-        {{"--calendar", "VO"}, 1, "selvanor-cli lunation: give either --from ENTRY or --number N\n", 0},
+        {{"--calendar", "CE", "--number", "1"}, 1, "selvanor-cli lunation: --calendar takes ARC, VO, DVG, LLT or QLW (see selvanor-cli help lunation)\n", 0},
+        {{"--number", "1"}, 1, "selvanor-cli lunation: give --calendar ARC, VO, DVG, LLT or QLW (see selvanor-cli help lunation)\n", 0},
+        {{"--calendar", "VO"}, 1, "selvanor-cli lunation: give either --from ENTRY or --number N (see selvanor-cli help lunation)\n", 0},
         {{"--calendar", "VO", "--number", "1", "--from", "2000-01-01 CE"}, 1,
-         "selvanor-cli lunation: give either --from ENTRY or --number N\n", 0},
-        {{"--calendar", "VO", "--number", "1x"}, 1, "selvanor-cli lunation: --number takes a whole lunation number\n", 0},
+         "selvanor-cli lunation: give either --from ENTRY or --number N (see selvanor-cli help lunation)\n", 0},
+        {{"--calendar", "VO", "--number", "1x"}, 1, "selvanor-cli lunation: --number takes a whole lunation number (see selvanor-cli help lunation)\n", 0},
         {{"--calendar", "VO", "--number", "99999999999"}, 1,
-         "selvanor-cli lunation: --number takes a whole lunation number\n", 0},
+         "selvanor-cli lunation: --number takes a whole lunation number (see selvanor-cli help lunation)\n", 0},
         {{"--calendar", "VO", "--number", "1", "--count", "0"}, 1,
-         "selvanor-cli lunation: --count takes a number of pages from 1 to 113789\n", 0},
-        {{"--calendar", "VO", "--number"}, 1, "selvanor-cli lunation: --number needs a value (try selvanor-cli --help)\n", 0},
+         "selvanor-cli lunation: --count takes a number of pages from 1 to 113789 (see selvanor-cli help lunation)\n", 0},
+        {{"--calendar", "VO", "--number"}, 1, "selvanor-cli lunation: --number needs a value, N (see selvanor-cli help lunation)\n", 0},
         {{"--calendar", "VO", "--number", "1", "--zone", "+30:00"}, 1,
-         "selvanor-cli lunation: --zone needs an offset such as +05:30 or -08:00\n", 0},
+         "selvanor-cli lunation: --zone needs an offset such as +05:30 or -08:00 (see selvanor-cli help lunation)\n", 0},
     };
     for (const Row& row : rows) {
         const Result r = Lunation(row.args);
@@ -119,7 +119,7 @@ TEST(LunationCommand, PngNeedsAWriter) {
     EXPECT_EQ(Lunation({"--calendar", "ARC", "--number", "0", "--count", "3", "--png", "page.png"}).status, 0);
     EXPECT_EQ(written, "Lunation 0 (Demeter) -> page.png");
     const Result bad = Lunation({"--calendar", "ARC", "--number", "0", "--png", "bad.png"});
-    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.status, 3);
     EXPECT_EQ(bad.err, "selvanor-cli lunation: cannot write bad.png\n");
     Cli::SetLunationPngWriter(nullptr);
 }

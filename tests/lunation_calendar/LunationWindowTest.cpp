@@ -2,11 +2,15 @@
 // rectangle and the pictures, paging with both limit messages, a thousand pages forward and
 // back, the calendar list read at each drawing, Close, and missing pictures.
 #include <QComboBox>
+#include <QFile>
 #include <QImage>
+#include <QPrinter>
 #include <QTemporaryDir>
 
 #include "calendars/registry/CalendarRegistry.h"
+#include "lunation_calendar/LunationDayCells.h"
 #include "lunation_calendar/frmCalendar.h"
+#include "lunation_calendar/frmExportCalendar.h"
 #include "mainwin/WindowFixture.h"
 
 using namespace LunationPage;
@@ -34,6 +38,13 @@ protected:
 // The grid corner of a cell at 100 % scale.
 QPoint CellCorner(int cell, int calendar) {
     return {kGridLeft + (cell % kCellsPerRow) * CellWidth(calendar), kGridTop + (cell / kCellsPerRow) * kCellHeight};
+}
+
+// The sheets of a PDF file: its page objects.
+int PdfSheets(const QString& file) {
+    QFile pdf(file);
+    if (!pdf.open(QIODevice::ReadOnly)) return -1;
+    return static_cast<int>(pdf.readAll().count("/Type /Page\n"));
 }
 
 }  // namespace
@@ -176,11 +187,68 @@ TEST_F(LunationWindowTest, CloseHidesAndReopenKeepsTheWindow) {
 
 TEST_F(LunationWindowTest, MissingPicturesLeaveCellsEmpty) {
     QTemporaryDir empty;
-    LunationWindowServices services{dialogs, [] { return kJan1st2000; }, empty.path()};
+    LunationWindowServices services{dialogs, [] { return kJan1st2000; }, empty.path(), {}, {}};
     frmCalendar calendar(window.get(), Find<QComboBox>("cboMonthCalendar"), services);
     calendar.Open(kJan1st2000 + 0.0, 0);
     EXPECT_TRUE(calendar.blnFormLoaded);
     const QPoint full = CellCorner(14, CalendarTable::ARC);
     EXPECT_EQ(Pixel(&calendar, full.x() + 10 + 32, full.y() + 1 + 32), Pixel(&calendar, 5, 300));
     EXPECT_EQ(calendar.lblTitle->text(), "Lunation -1 (Dionysus)");
+}
+
+// A lunar year on paper and in a calendar program: Print with the sheets chosen in its dialog,
+// Export PDF with the count of the pages box, Export calendar over the pages' span.
+TEST_F(LunationWindowTest, PrintPdfAndCalendarFile) {
+    frmCalendar* calendar = Open();  // lunation -1, 1999-12-07 to 2000-01-05
+    ASSERT_NE(calendar, nullptr);
+    QTemporaryDir folder;
+    calendar->Services().saveFileName = [&](QWidget*, const QString&, const QString& suggested, const QString&) {
+        return folder.filePath(suggested);
+    };
+    calendar->Services().choosePrinter = [&](QWidget*, QPrinter& printer, int sheets) {
+        EXPECT_EQ(sheets, 13);  // a lunar year by default
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.filePath("printed.pdf"));
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(2, 4);
+        return true;
+    };
+    calendar->cmdPrint->click();
+    EXPECT_EQ(PdfSheets(folder.filePath("printed.pdf")), 3);
+    calendar->spnPages->setValue(2);
+    calendar->cmdExportPdf->click();
+    EXPECT_EQ(PdfSheets(folder.filePath("lunations--1-0.pdf")), 2);
+
+    calendar->cmdExportCalendar->click();
+    auto* exporter = calendar->findChild<frmExportCalendar*>("frmExportCalendar");
+    ASSERT_NE(exporter, nullptr);
+    EXPECT_EQ(exporter->cboCalendar->currentText(), "Archetypes Calendar dates");
+    EXPECT_EQ(exporter->txbFrom->text(), "1999-12-07 CE");
+    EXPECT_EQ(exporter->txbTo->text(), "2000-02-04 CE");  // the last day of lunation 0
+    exporter->txbFrom->setText("1999-12-32 CE");
+    exporter->cmdExport->click();
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_TRUE(dialogs->messages[0].text.startsWith("1999-12-32 CE: Invalid CE date."));
+    EXPECT_TRUE(exporter->isVisible());
+    exporter->txbFrom->setText("1999-12-07 CE");
+    exporter->cmdExport->click();  // no file named yet: it asks for one
+    ASSERT_EQ(dialogs->messages.size(), 2u);
+    EXPECT_EQ(dialogs->messages[1].text,
+              "Wrote 2 months, 8 phases and 1 eclipses to " + folder.filePath("arc-months.ics") + ".");
+    QFile file(folder.filePath("arc-months.ics"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("BEGIN:VCALENDAR\r\n"));
+}
+
+// What a screen reader reads of the page: each day's cell with its dates, and today.
+TEST_F(LunationWindowTest, DayCellsReadTheirDates) {
+    frmCalendar* calendar = Open();
+    ASSERT_NE(calendar, nullptr);
+    const auto* today = calendar->findChild<QLabel*>("lblDay_26");
+    ASSERT_NE(today, nullptr);
+    EXPECT_EQ(today->accessibleName(), "Day 26: 2000-01-01 CE (Saturday, January 1, 2000), Dionysus 25, today");
+    EXPECT_FALSE(calendar->findChild<QLabel*>("lblDay_30")->isHidden());
+    for (int i = 0; i < 3; ++i) Click(calendar, 1);  // lunation 2 has 29 days
+    EXPECT_TRUE(calendar->findChild<QLabel*>("lblDay_30")->isHidden());
+    EXPECT_FALSE(calendar->findChild<QLabel*>("lblDay_1")->accessibleName().endsWith("today"));
 }

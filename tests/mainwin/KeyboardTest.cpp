@@ -3,6 +3,7 @@
 // every control that takes the focus has an accessible name.
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QComboBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -18,6 +19,8 @@ bool TakesTabFocus(const QWidget* w) {
     if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(w->window()) || !w->isEnabled()) return false;
     // The text of an editable list is the list's own Tab stop.
     if (qobject_cast<const QComboBox*>(w->parentWidget())) return false;
+    // A part of a control (the text box of a spin box) hands its focus to the control.
+    if (w->focusProxy()) return false;
     // An unchosen option of an exclusive group is reached with the arrow keys, not with Tab.
     const auto* option = qobject_cast<const QRadioButton*>(w);
     return !option || option->isChecked() || !option->autoExclusive();
@@ -89,6 +92,10 @@ void ExpectMnemonicsAndNames(QWidget* top) {
 }  // namespace
 
 TEST_F(WindowTest, MainWindowKeyboardAndNames) {
+    // With eclipse data on show, so that the saros series command is checked too.
+    Find<QComboBox>("cboTarget")->setCurrentIndex(8);  // "Total lunar eclipse"
+    Find<QPushButton>("cmdSearch")->click();
+    ASSERT_TRUE(Find<QPushButton>("cmdSarosSeries")->isVisible());
     ExpectWholeChain(window.get(), Find<QWidget>("txbDate"),
                      {"txbDate", "cmdClearDate", "cmdCompute", "optPlus", "optMinus", "txbPlusMinus", "cmdReset",
                       "cmdMove", "optMoveDirection_0", "optMoveDirection_1", "cboMoveStep", "chkRepeatedly",
@@ -98,7 +105,13 @@ TEST_F(WindowTest, MainWindowKeyboardAndNames) {
                       "cmdHelp", "cmdQuit", "cmdNow", "cboTimeZone", "optLocal", "optGreenwich", "cboPlace",
                       "cmdSarosSeries"});
     ExpectMnemonicsAndNames(window.get());
-    EXPECT_EQ(Find<QWidget>("lblArchetypesDate_1")->accessibleName(), "Archetypes Calendar date");
+    // The value labels are read with their titles, and anew when they change.
+    Compute("2000-01-01 CE");
+    QAccessibleInterface* date = QAccessible::queryAccessibleInterface(Find<QWidget>("lblArchetypesDate_1"));
+    EXPECT_EQ(date->text(QAccessible::Name), "Archetypes Calendar: 4696-11-25 ARC (Mars Day, Dionysus 25,  4696)");
+    Compute("2000-01-02 CE");
+    EXPECT_TRUE(date->text(QAccessible::Name).startsWith("Archetypes Calendar: 4696-11-26 ARC"));
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(Find<QWidget>("lblTime_1"))->text(QAccessible::Name).startsWith("Time: "));
 }
 
 TEST_F(WindowTest, SecondaryWindowsKeyboardAndNames) {
