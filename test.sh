@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Builds every test with AddressSanitizer and UndefinedBehaviorSanitizer and runs them all
-# (window tests offscreen), then fuzzes the date entry grammar briefly.
+# (window tests offscreen), compiles the benchmarks so that they keep up with the code, then
+# fuzzes the date entry grammar briefly.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DSELVANOR_TESTS=ON -DSELVANOR_SANITIZE=ON >/dev/null
+  -DSELVANOR_TESTS=ON -DSELVANOR_BENCH=ON -DSELVANOR_SANITIZE=ON >/dev/null
 cmake --build build/test
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=0

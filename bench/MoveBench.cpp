@@ -21,7 +21,7 @@ void BM_MoveStepWithDisplay(benchmark::State& state) {
         // Back and forth around the present, so that long steps stay inside the range.
         if (ajd > 2451545.0 + 40000 || ajd < 2451545.0 - 40000) forward = !forward;
     }
-    state.SetLabel(std::string(MoveSteps::kSteps[static_cast<size_t>(step)]));
+    state.SetLabel(MoveSteps::Steps()[static_cast<size_t>(step)].text);
 }
 BENCHMARK(BM_MoveStepWithDisplay)->DenseRange(0, 19)->Unit(benchmark::kMicrosecond);
 

@@ -16,11 +16,7 @@ constexpr int32_t kLastDay = 3912515;
 // year is visited.
 constexpr int32_t kStride = 1237;
 
-void Init() {
-    DatePr2::}
-
 void JdnToQlwDate(benchmark::State& state) {
-    Init();
     QLWC::QlwDate date{};
     int32_t day = kFirstDay;
     for (auto _ : state) {
@@ -33,7 +29,6 @@ void JdnToQlwDate(benchmark::State& state) {
 BENCHMARK(JdnToQlwDate)->Unit(benchmark::kMicrosecond);
 
 void QlwDateToJdn(benchmark::State& state) {
-    Init();
     QLWC::QlwDate date{};
     int32_t year = 1, month = 1, week = 1, day = 1;
     for (auto _ : state) {
@@ -49,7 +44,6 @@ BENCHMARK(QlwDateToJdn)->Unit(benchmark::kMicrosecond);
 
 // What one display of a moment asks of this calendar: the date of the day and its two texts.
 void DisplayedQlwDate(benchmark::State& state) {
-    Init();
     QLWC::QlwDate date{};
     int32_t day = 2460409;  // 2024-04-08
     for (auto _ : state) {
@@ -64,7 +58,6 @@ BENCHMARK(DisplayedQlwDate)->Unit(benchmark::kMicrosecond);
 
 // One week step as the Move button makes it: read the label's date, step, back to a day number.
 void WeekStep(benchmark::State& state) {
-    Init();
     QLWC::QlwDate date{};
     QLWC::ParseQlwDate("5024-01-2-3", date);
     for (auto _ : state) {

@@ -10,7 +10,6 @@
 #include "calendars/registry/CalendarRegistry.h"
 #include "core/ics/IcsRequest.h"
 #include "core/ics/IcsText.h"
-#include "dates/DatePr2.h"
 #include "support/Version.h"
 
 namespace {
@@ -18,8 +17,7 @@ namespace {
 QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QString CommonEraEntry(int32_t dayNumber) {
-    return QString::fromStdString(DatePr2::FormatDate(DatePr2::DateOfJdn(dayNumber, DAYCALC_GREGORIAN), "-", ',') +
-                                  " CE");
+    return QString::fromStdString(CalendarRegistry::Calendar(CalendarTable::CE).labelOfDay(dayNumber).shortText);
 }
 
 QLabel* Label(const QString& text, QWidget* buddy, QWidget* parent) {

@@ -8,7 +8,6 @@
 #include "calendars/registry/CalendarRegistry.h"
 #include "core/ics/IcsText.h"
 #include "core/ics/MonthStarts.h"
-#include "dates/DatePr2.h"
 #include "support/StrProc.h"
 
 namespace Ics {
@@ -19,7 +18,15 @@ constexpr const char* kPhaseNames[] = {"New moon", "First quarter", "Full moon",
 constexpr int kFirstLunarType = 8;  // eclipse types 8 to 10 are lunar, with phases of their own
 
 std::string CommonEraDate(int32_t dayNumber) {
-    return DatePr2::FormatDate(DatePr2::DateOfJdn(dayNumber, DAYCALC_GREGORIAN), "-", ',') + " CE";
+    return CalendarRegistry::Calendar(CalendarTable::CE).labelOfDay(dayNumber).shortText;
+}
+
+// " Its days begin at 06:00." for a calendar whose days do not begin at midnight.
+std::string DayStartNote(const CalendarDescriptor& calendar) {
+    const long minutes = std::lround(calendar.dayStart * 1440);
+    if (minutes == 0) return {};
+    const auto twoDigits = [](long n) { return std::string(n < 10 ? "0" : "") + std::to_string(n); };
+    return " Its days begin at " + twoDigits(minutes / 60) + ":" + twoDigits(minutes % 60) + ".";
 }
 
 // "2025-03-14 06:58:47 UTC"
@@ -45,13 +52,14 @@ std::string Event(std::string_view uid, const std::string& stamp, const std::str
     return text + "END:VEVENT\r\n";
 }
 
-std::string MonthEvent(const MonthStart& month, std::string_view code, const std::string& stamp) {
+std::string MonthEvent(const MonthStart& month, const CalendarDescriptor& calendar, const std::string& stamp) {
+    const std::string_view code = calendar.code;
     const std::string summary = "1 " + month.monthName + " " + month.yearText + " " + std::string(code);
     std::string description = month.monthName + ", month " + std::to_string(month.month) + " of the year " +
                               month.yearText + " " + std::string(code) + ": " + std::to_string(month.days) +
                               " days, from " + CommonEraDate(month.firstDay) + " (" + month.firstDate + ") to " +
                               CommonEraDate(month.firstDay + month.days - 1) + " (" + month.lastDate + ").";
-    if (code == "QLW") description += " Its days begin at 06:00.";
+    description += DayStartNote(calendar);
     const std::string uid = std::string(code) + "-month-" + std::to_string(month.firstDay) + "@selvanor";
     return Event(uid, stamp, ContentLine("DTSTART;VALUE=DATE", DateValue(month.firstDay)),
                  ContentLine("DTEND;VALUE=DATE", DateValue(month.firstDay + 1)), summary, description);
@@ -111,7 +119,7 @@ CalendarFile WriteCalendar(const CalendarRequest& request) {
     text += ContentLine("METHOD", "PUBLISH");
     text += ContentLine("X-WR-CALNAME", EscapeText(CalendarName(calendar)));
     for (const MonthStart& month : MonthStarts(request.calendar, request.firstDay, request.lastDay)) {
-        text += MonthEvent(month, calendar.code, stamp);
+        text += MonthEvent(month, calendar, stamp);
         ++file.months;
     }
     if (request.phases) {
