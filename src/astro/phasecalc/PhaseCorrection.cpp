@@ -44,6 +44,8 @@ void FundamentalAngles(const PhaseArguments& a, double* angles) {
     const double t = (5.09766 + 29.530588861 * k) / kDaysPerCentury;
     for (int i = 0; i < 5; ++i)
         angles[4 + i] = ReduceDegrees(kPlanetLongitudes[i][0] + kPlanetLongitudes[i][1] * t) * kDegree;
+    for (int j = 0; j < kFittedAngleCount; ++j)
+        angles[kArgumentCount + j] = ReduceDegrees(kFittedRates[j] * k) * kDegree;
 }
 
 double CorrectionSeconds(const PhaseCorrectionModel& model, double k) {
