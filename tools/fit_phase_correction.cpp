@@ -705,7 +705,11 @@ void FindFittedAngles(const Rows (&data)[4], std::vector<double> (&residue)[4],
         // shares).
         const double share = predictedSquares > 0.0 ? agreement / predictedSquares : 0.0;
         const double chance = std::sqrt(predictedSquares * residueSquares / std::max(oddRows, 1));
-        const bool decided = std::fabs(share) > 0.5 && std::fabs(agreement) > 5.0 * chance;
+        // A slow term (under a degree per lunation, a period over 30 years) stays slow: the
+        // faster rate would be a turn every two lunations, which no perturbation of low order
+        // has, and over two centuries the slow terms, a few hundredths of a degree per lunation
+        // apart, are one another's confounders on the odd rows.
+        const bool decided = rate >= 1.0 && std::fabs(share) > 0.5 && std::fabs(agreement) > 5.0 * chance;
         const bool halfTurn = decided ? agreement < 0.0 : rate > 90.0;
         const double chosen = halfTurn ? rate - 180.0 : rate;
         // The simplest base within 0.06 degree per lunation.

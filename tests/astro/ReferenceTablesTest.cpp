@@ -60,9 +60,9 @@ double AngleDifference(double a, double b) {
 // -3200..6000 (phases-heldout.csv, from the quarter of the even lunations held out of the fit).
 TEST(ReferenceTables, PhaseTimes) {
     struct Span { const char* name; double from, to, maxSeconds, medianSeconds; ErrorStats stats; };
-    Span spans[] = {{"1600..2100", 1600, 2100, 3.0, 0.6, {}},
-                    {"1000..3000", 1000, 3000, 3.0, 0.6, {}},
-                    {"-3200..6000", -3300, 6100, 10.0, 1.5, {}}};
+    Span spans[] = {{"1600..2100", 1600, 2100, 2.0, 0.4, {}},
+                    {"1000..3000", 1000, 3000, 2.0, 0.4, {}},
+                    {"-3200..6000", -3300, 6100, 3.5, 0.45, {}}};
     auto check = [&](const CsvTable& table, bool oddOnly) {
         for (size_t i = 0; i < table.size(); ++i) {
             const int lunation = table.Integer(i, "lunation");
