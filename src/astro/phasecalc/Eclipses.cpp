@@ -186,9 +186,17 @@ double SurfaceUmbra(const Shadow& s) {
 // the Earth, found by bisection within 4 hours of greatest eclipse (the motion's quadratics,
 // fitted over two hours, still hold the shadow to a few kilometres there).
 int32_t CentralType(const RelativeMotion& m, double greatest) {
+    // The Moon's distance changes the umbra's radius by at most 0.0005 Earth radii over two
+    // hours; with the plane's and the surface's radii at greatest eclipse both beyond 0.003 and
+    // of one sign, no part of the path can differ.
+    constexpr double kClearlyOneKind = 0.003;
+    const Shadow atGreatest = ShadowAt(m, greatest);
+    const double plane = atGreatest.l2, surface = SurfaceUmbra(atGreatest);
+    if (plane < -kClearlyOneKind) return kCentralTotal;
+    if (surface > kClearlyOneKind) return kCentralAnnular;
     auto end = [&](double direction) {
         double inside = greatest, outside = greatest + 4.0 * direction;
-        for (int i = 0; i < 40; ++i) {
+        for (int i = 0; i < 24; ++i) {  // 4 hours / 2^24: a millisecond
             const double middle = 0.5 * (inside + outside);
             (ShadowAt(m, middle).gamma < 1.0 ? inside : outside) = middle;
         }
@@ -201,8 +209,7 @@ int32_t CentralType(const RelativeMotion& m, double greatest) {
         const double u = SurfaceUmbra(ShadowAt(m, first + (last - first) * i / kSamples));
         (u < 0.0 ? total : annular) = true;
     }
-    const double atGreatest = SurfaceUmbra(ShadowAt(m, greatest));
-    (atGreatest < 0.0 ? total : annular) = true;
+    (surface < 0.0 ? total : annular) = true;
     return total && annular ? kCentralHybrid : total ? kCentralTotal : kCentralAnnular;
 }
 
