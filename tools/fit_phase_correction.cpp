@@ -13,31 +13,46 @@
 // turn (back-fitting, which converges to the joint least-squares solution because terms of
 // different arguments are nearly orthogonal over thousands of lunations).
 //
+// Fitted angles: the first model is fitted twice. What the candidates leave after the first
+// pass still holds sinusoids of a few tenths of a second at rates no candidate matches, the
+// same in all four phase kinds; FindFittedAngles finds them one at a time in the summed
+// spectrum of the four residues, decides with the odd lunations 4n + 1 of 1900..2100 between a
+// rate and the one half a turn per lunation faster (which every second lunation cannot tell
+// apart), writes each as M, M', F plus a slow remainder (PhaseCalc::kFittedRates), and the
+// second pass chooses again among the candidates and those angles.
+//
+// Candidates obey d'Alembert's rule (the multiples of the longitudes add up to at most 3) and,
+// in the first model, no two chosen terms move half a turn per lunation apart
+// (HalfTurnFromChosen): on the even lunations such a pair is one column, and its share-out
+// would be what the odd lunations get.
+//
 // Honest measurement: the terms are chosen and fitted on three quarters of the even lunations
 // (every 4th even lunation, those divisible by 8, is held out) together with the odd lunations
 // 4n + 1 of 1900..2100 from the second table (sampled every second lunation alone, an argument
 // and one moving 180 degrees more per lunation would look alike); the number of terms kept is
 // the one with the least held-out error, and the final coefficients are fitted again on the
-// same rows. The held-out even lunations (every 40th lunation in tests/data/phases-heldout.csv)
-// and the odd lunations 4n + 3 of 1900..2100 measure it, here and in the tests.
+// same rows. With --cross-validate the tool measures the stored models on every even lunation,
+// each predicted by a fit that never saw it (CrossValidate), and on the odd lunations 4n + 3 of
+// 1900..2100; that is what phasecalc.h and the README state.
 //
 // With --near, the same for the second model of the years 900..3100 (PhaseCalc::NearWeight)
 // on what the stored first model leaves: amplitudes linear in u, a Chebyshev series of degree
 // 7 in its own variable, the planets' action on the Moon among the candidates, no two terms
 // whose rates differ by a multiple of 45 degrees per lunation (AliasOfChosen); at most 150
-// terms per phase kind. Writes src/astro/phasecalc/PhaseCorrectionNearTerms.cpp (half a
-// minute):
+// terms per phase kind. Writes src/astro/phasecalc/PhaseCorrectionNearTerms.cpp (a minute):
 //   ./fit_phase_correction --near phases-even.csv tests/data/phases.csv
 //       src/astro/phasecalc/PhaseCorrectionNearTerms.cpp
 //
 // Input: the ephemeris phase tables lunation,phase,jd_tt: all phases of every even lunation
 // -3200..6000 (uncompressed), and a table with odd lunations (tests/data/phases.csv).
-// Build and run from the project folder (two threads, about seven minutes):
+// Build and run from the project folder (two threads, about ten minutes; then build again and
+// run --near, build again and run --cross-validate, five minutes):
 //   g++ -std=c++20 -O2 -pthread -Isrc -o fit_phase_correction tools/fit_phase_correction.cpp
 //       src/astro/phasecalc/PhaseTimes.cpp src/astro/phasecalc/PhaseCorrection.cpp
 //       src/astro/phasecalc/PhaseCorrectionTerms.cpp src/astro/phasecalc/PhaseCorrectionNearTerms.cpp
 //   ./fit_phase_correction phases-even.csv tests/data/phases.csv
 //       src/astro/phasecalc/PhaseCorrectionTerms.cpp
+//   ./fit_phase_correction --cross-validate phases-even.csv tests/data/phases.csv
 #include <algorithm>
 #include <array>
 #include <cmath>
