@@ -14,9 +14,11 @@
 // amplitudes of the periodic terms the time is held within the table's span (-2000..3000), so
 // they are constant beyond it rather than extrapolated; the quadratic drift of the argument of
 // latitude (sin F and cos F times the time and its square: the book's mean elements drifting
-// from the ephemeris', 8" of latitude by -2000) is continued to the ends of the accepted range. The tool prints the rms error on every fourth eclipse when the fit is
-// made without them (0.28" for the basis in force, in a run from zero coefficients), then
-// fits on all of them.
+// from the ephemeris', 8" of latitude by -2000) is continued to the ends of the accepted range.
+// The tool prints the error of every eclipse as predicted by a fit that never saw it (four
+// folds, the eclipses by index modulo 4, each predicted by the fit on the other three; the
+// correction being linear, this does not depend on the coefficients in force), then fits on
+// all of them.
 //
 // Input: tests/data/eclipses.csv (every eclipse -1999..3000 with gamma, from a JPL DE431-based
 // ephemeris). The fit is incremental: it measures the library as built (including the
@@ -25,6 +27,7 @@
 //   g++ -std=c++20 -O2 -Isrc -o fit_eclipse_latitude tools/fit_eclipse_latitude.cpp
 //       src/astro/phasecalc/*.cpp
 //   ./fit_eclipse_latitude tests/data/eclipses.csv src/astro/phasecalc/LatitudeCorrectionTerms.cpp
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -88,22 +91,31 @@ int main(int argc, char** argv) {
             }
             return Solve(a, b);
         };
-        // A measure of what the model predicts rather than what it remembers: fitted without
-        // every fourth eclipse, the rms error on those.
+        // A measure of what the model predicts rather than what it remembers: four folds (the
+        // eclipses by their index modulo 4), each predicted by the fit on the other three.
         {
-            const std::vector<double> x = fitOn([](int i) { return i % 4 != 3; });
-            double sum = 0.0;
-            int count = 0, index = 0;
-            for (const Sample& s : samples) {
-                if (s.solar != (kind == 0) || index++ % 4 != 3) continue;
-                PhaseCalc::LatitudeBasis(s.lunation + (s.solar ? 0.0 : 0.5), basis);
-                double fit = 0.0;
-                for (int i = 0; i < n; ++i) fit += x[i] * basis[i];
-                sum += (s.error - fit) * (s.error - fit);
-                ++count;
+            std::vector<double> errors;
+            for (int fold = 0; fold < 4; ++fold) {
+                const std::vector<double> x = fitOn([fold](int i) { return i % 4 != fold; });
+                int index = 0;
+                for (const Sample& s : samples) {
+                    if (s.solar != (kind == 0) || index++ % 4 != fold) continue;
+                    PhaseCalc::LatitudeBasis(s.lunation + (s.solar ? 0.0 : 0.5), basis);
+                    double fit = 0.0;
+                    for (int i = 0; i < n; ++i) fit += x[i] * basis[i];
+                    errors.push_back(s.error - fit);
+                }
             }
-            std::printf("%s: held-out rms %.2f\" (every fourth eclipse, n=%d)\n", kind == 0 ? "solar" : "lunar",
-                        std::sqrt(sum / count), count);
+            double squares = 0.0;
+            for (double& e : errors) {
+                squares += e * e;
+                e = std::fabs(e);
+            }
+            std::sort(errors.begin(), errors.end());
+            std::printf("%s, cross-validated (4 folds, n=%zu): rms %.2f\", median %.2f\", 99th "
+                        "percentile %.2f\", largest %.2f\"\n", kind == 0 ? "solar" : "lunar",
+                        errors.size(), std::sqrt(squares / errors.size()), errors[errors.size() / 2],
+                        errors[static_cast<size_t>(0.99 * errors.size())], errors.back());
         }
         const std::vector<double> x = fitOn([](int) { return true; });
         for (int i = 0; i < n; ++i) coefficients[kind][i] = current.coefficients[i] + x[i];

@@ -1,12 +1,15 @@
-// Equinoxes and solstices: J. Meeus, Astronomical Algorithms (2nd ed.), chapter 27, TT;
-// accuracy against the ephemeris: see the SolEq tests (about a minute near 2000, growing to
-// hours at the ends of -3200..6000 where the book's polynomials no longer hold).
+// Equinoxes and solstices: J. Meeus, Astronomical Algorithms (2nd ed.), chapter 27, TT: the
+// book's mean instants and periodic terms, then its higher-accuracy step on the Sun's apparent
+// longitude from VSOP87 (Appendix III; PhaseCalc::SunApparentLongitude). Accuracy of the
+// March equinox against a JPL DE431-based ephemeris (tests/astro/ReferenceTablesTest.cpp,
+// every tenth year): see SolEq.h.
 #include "astro/SolEq.h"
 
 #include <array>
 #include <cmath>
 
 #include "astro/Syzyg.h"
+#include "astro/phasecalc/PhaseCalcDetail.h"
 
 namespace SolEq {
 
@@ -56,7 +59,17 @@ double SeasonStartTdt(int event, int32_t year) {
         const double phase = term[1] * TwoPi / 360.0, rate = term[2] * TwoPi / 360.0;  // radians
         s += term[0] * std::cos(phase + rate * t);
     }
-    return jde0 + 0.00001 * s / dl;
+    // The book's estimate (within an hour or so over the range), then its higher-accuracy step:
+    // the Sun's apparent longitude lambda from VSOP87 and JDE + 58 sin(90 event - lambda) days,
+    // 58 days being about a degree's time at the Sun's slowest; three steps leave well under a
+    // millisecond.
+    double jde = jde0 + 0.00001 * s / dl;
+    const double target = 90.0 * row;
+    for (int i = 0; i < 3; ++i) {
+        const double lambda = PhaseCalc::SunApparentLongitude(jde);
+        jde += 58.0 * std::sin((target - lambda) * TwoPi / 360.0);
+    }
+    return jde;
 }
 
 double SeasonStart(int event, int32_t year) {

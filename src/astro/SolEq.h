@@ -1,5 +1,12 @@
-// Equinoxes and solstices (J. Meeus, Astronomical Algorithms, chapter 27) and the AJD to CJD
-// step of the lunation calendar page.
+// Equinoxes and solstices (J. Meeus, Astronomical Algorithms, chapter 27, refined on the Sun's
+// VSOP87 longitude of Appendix III with the IAU 2006 precession; TT) and the AJD to CJD step of
+// the lunation calendar page.
+//
+// Accuracy of the March equinox of every tenth year against a JPL DE431-based ephemeris
+// (tests/astro/ReferenceTablesTest.cpp, tests/data/equinox.csv), TT: 1600..2100 median 2.7 s,
+// largest 8.7 s; 1000..3000 median 4.2 s, largest 16.7 s; -3200..6000 median 29 s, largest
+// 6 minutes (362 s at -3190: the truncated VSOP87 drifts away from 2000). The book's series
+// alone were 101 s off within 1000..3000 and 52 minutes at 5990.
 #pragma once
 #include <cstdint>
 

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 
+#include "astro/phasecalc/PhaseCalcDetail.h"
 #include "dates/DatePr2.h"
 
 namespace Syzyg {
@@ -120,6 +121,11 @@ double MoonLongitude(double x) {
     if (d < kFirstLongitudeDay) return -99.0;
     if (d > kLastLongitudeDay) return -100.0;
     return moonpos(x - 2451545.0);
+}
+
+double IlluminatedFraction(double x) {
+    if (!std::isfinite(x)) return 0.0;
+    return PhaseCalc::IlluminatedFraction(x + DeltaTAt(x) / 1440.0);
 }
 
 }  // namespace Syzyg

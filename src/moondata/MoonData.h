@@ -96,22 +96,12 @@ struct MoonPicture {
 MoonPicture DrawMoonPicture(double illumination, bool waxing, uint32_t colour, int maxX, int maxY,
                             const std::string& picPath, const PictureLoader& load);
 
-// The angle between two longitudes in radians, 0 to pi .
-double Elongation(double a, double b);
-
-// Where the illumination came from.
-enum class MoonMethod {
-    Positions,   // the longitudes of Moon and Sun (1600-01-01 to 2099-12-31)
-    PhaseTimes,  // interpolated between the times of the principal phases
-};
-
 // The title and text of the warning shown when the phase lookup fails with the code.
 constexpr const char* GetPhaseErrorTitle = "Error";
 std::string GetPhaseErrorText(int code);
 
 // The Moon at a moment, ready for the labels and the picture.
 struct MoonState {
-    MoonMethod method = MoonMethod::PhaseTimes;
     int32_t lunation = 0;
     double ageDays = 0.0;        // since the lunation's new moon
     double lunationDays = 0.0;   // from that new moon to the next
@@ -130,8 +120,7 @@ struct MoonState {
 // The lunar services the Moon's state is computed from. SyzygEphemeris() gives the
 // program's own; tests pass stand-ins to reach cases the real sky rarely produces.
 struct Ephemeris {
-    std::function<double(double x)> moonLongitude;      // radians, or the -99 / -100 markers
-    std::function<double(double x)> sunLongitude;       // radians
+    std::function<double(double x)> illumination;       // illuminated fraction 0..1
     std::function<int32_t(double x)> lunationAt;
     std::function<double(int32_t n, int k)> phaseTime;  // GMT Julian date
     std::function<int(int32_t n, double x, bool& exact)> getPhase;
@@ -139,8 +128,8 @@ struct Ephemeris {
 Ephemeris SyzygEphemeris();
 
 // The Moon's state at the GMT Julian date ajd; exact is the window's exact flag going in.
-// With positions of Moon and Sun where MoonLongitude gives them, otherwise interpolated
-// between the principal phases. On a failed phase lookup the age label is still filled (the
+// The illumination is the geometric fraction from the positions of the Moon and the Sun
+// (Syzyg::IlluminatedFraction) at every moment of the range. On a failed phase lookup the age label is still filled (the
 // display writes it before the lookup), the phase label is not. A moment that is not finite
 // or lies beyond a billion days gives the code -3 without any lookup.
 MoonState ComputeMoonState(double ajd, bool exact, const Ephemeris& ephemeris);

@@ -170,6 +170,28 @@ TEST_F(SyzygTest, EclipseRecordOfPhases) {
     }
 }
 
+// Central solar eclipses are classed along the whole path: the umbra's radius where the
+// shadow axis meets the Earth, from one end of the central line to the other, all negative
+// (total), all positive (annular) or both (annular-total). The modern hybrids: annular at both
+// ends and total in the middle, but 2013-11-03, annular at its start and total at its end,
+// which the umbra at greatest eclipse alone would call total.
+TEST_F(SyzygTest, CentralEclipseKindAlongThePath) {
+    const struct {
+        const char* date;
+        int32_t lunation;
+        int32_t type;
+    } rows[] = {
+        {"1986-10-03", -164, 6}, {"2005-04-08", 65, 6}, {"2013-11-03", 171, 6},
+        {"2023-04-20", 288, 6},  {"2031-11-14", 394, 6}, {"2017-08-21 total", 218, 3},
+        {"2024-04-08 total", 300, 3}, {"2023-10-14 annular", 294, 2},
+    };
+    for (const auto& r : rows) {
+        EclipseData record{};
+        PhaseTime(r.lunation, 0, record);
+        EXPECT_EQ(record.type, r.type) << r.date;
+    }
+}
+
 TEST(SyzygTexts, EclipseTypeText) {
     EXPECT_EQ(EclipseTypeText(0), "");
     EXPECT_EQ(EclipseTypeText(11), "");

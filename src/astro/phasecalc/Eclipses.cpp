@@ -146,27 +146,81 @@ double Contact(const RelativeMotion& m, double start, Limit limit) {
     return tau;
 }
 
-void SolarEclipse(const RelativeMotion& m, double tau, EclipseData& r) {
+// The shadow cones on the fundamental plane at tau: the distance of the axis from the Earth's
+// centre, the radii of the penumbra (l1) and the umbra (l2, negative where total), and the
+// tangent of the umbral cone's half-angle (Earth radii; J. Meeus, Elements of Solar Eclipses).
+struct Shadow {
+    double gamma, l1, l2, tanF2;
+};
+
+Shadow ShadowAt(const RelativeMotion& m, double tau) {
     const double theta = std::sqrt(m.AngleSquared(tau));
     const double moon = m.r(tau) / kEarthRadiusKm;                          // Earth radii
     const double sun = m.sunDistance * kAstronomicalUnitKm / kEarthRadiusKm;  // Earth radii
     const double g = std::sqrt(sun * sun + moon * moon - 2.0 * sun * moon * std::cos(theta));
-    const double gamma = moon * sun * std::sin(theta) / g;                  // axis from the centre
     const double z = (moon * sun * std::cos(theta) - moon * moon) / g;      // Moon above the plane
     const double sunRadius = kSunRadiusKm / kEarthRadiusKm;
     const double sin1 = (sunRadius + kMoonRadiusPenumbral) / g, sin2 = (sunRadius - kMoonRadiusUmbral) / g;
     const double cos1 = std::sqrt(1.0 - sin1 * sin1), cos2 = std::sqrt(1.0 - sin2 * sin2);
-    const double l1 = z * sin1 / cos1 + kMoonRadiusPenumbral / cos1;  // penumbra on the plane
-    const double l2 = z * sin2 / cos2 - kMoonRadiusUmbral / cos2;     // umbra (< 0: total)
+    Shadow s;
+    s.gamma = moon * sun * std::sin(theta) / g;
+    s.l1 = z * sin1 / cos1 + kMoonRadiusPenumbral / cos1;
+    s.l2 = z * sin2 / cos2 - kMoonRadiusUmbral / cos2;
+    s.tanF2 = sin2 / cos2;
+    return s;
+}
+
+// The umbra's radius where the shadow axis meets the Earth at tau (negative: total there): on
+// the axis the surface is sqrt(1 - gamma^2) nearer the Moon than the fundamental plane, where
+// the umbra is smaller by that times tan f2.
+double SurfaceUmbra(const Shadow& s) {
+    return s.l2 - std::sqrt(std::fmax(1.0 - s.gamma * s.gamma, 0.0)) * s.tanF2;
+}
+
+// The kind of a central eclipse along its whole path, as the canons class it: total or annular
+// everywhere, or annular-total when the umbra's radius on the surface changes sign anywhere
+// between the two ends of the central line. In the middle the surface is nearest the Moon and
+// the eclipse most nearly total; at the ends, where the axis grazes the Earth, it is the
+// fundamental plane's, and the Moon's distance changes over the two to four hours, so that an
+// eclipse total at greatest may be annular at one end only. The ends are where the axis leaves
+// the Earth, found by bisection within 4 hours of greatest eclipse (the motion's quadratics,
+// fitted over two hours, still hold the shadow to a few kilometres there).
+int32_t CentralType(const RelativeMotion& m, double greatest) {
+    // The Moon's distance changes the umbra's radius by at most 0.0005 Earth radii over two
+    // hours; with the plane's and the surface's radii at greatest eclipse both beyond 0.003 and
+    // of one sign, no part of the path can differ.
+    constexpr double kClearlyOneKind = 0.003;
+    const Shadow atGreatest = ShadowAt(m, greatest);
+    const double plane = atGreatest.l2, surface = SurfaceUmbra(atGreatest);
+    if (plane < -kClearlyOneKind) return kCentralTotal;
+    if (surface > kClearlyOneKind) return kCentralAnnular;
+    auto end = [&](double direction) {
+        double inside = greatest, outside = greatest + 4.0 * direction;
+        for (int i = 0; i < 24; ++i) {  // 4 hours / 2^24: a millisecond
+            const double middle = 0.5 * (inside + outside);
+            (ShadowAt(m, middle).gamma < 1.0 ? inside : outside) = middle;
+        }
+        return inside;
+    };
+    const double first = end(-1.0), last = end(1.0);
+    bool total = false, annular = false;
+    constexpr int kSamples = 16;
+    for (int i = 0; i <= kSamples; ++i) {
+        const double u = SurfaceUmbra(ShadowAt(m, first + (last - first) * i / kSamples));
+        (u < 0.0 ? total : annular) = true;
+    }
+    (surface < 0.0 ? total : annular) = true;
+    return total && annular ? kCentralHybrid : total ? kCentralTotal : kCentralAnnular;
+}
+
+void SolarEclipse(const RelativeMotion& m, double tau, EclipseData& r) {
+    const Shadow s = ShadowAt(m, tau);
+    const double gamma = s.gamma, l1 = s.l1, l2 = s.l2;
     r.gamma = m.y(tau) < 0.0 ? -gamma : gamma;
     r.u = l2;
     if (gamma > kCentralLimit + l1) return;
     if (gamma < kCentralLimit) {
-        // On the axis the surface is sqrt(1 - gamma^2) nearer the Moon than the plane, where
-        // the umbra is smaller by that times tan f2: annular at the ends of the track and
-        // total in its middle between the two.
-        const double surface = l2 - std::sqrt(1.0 - gamma * gamma) * sin2 / cos2;
-        r.type = l2 < 0.0 ? kCentralTotal : surface < 0.0 ? kCentralHybrid : kCentralAnnular;
+        r.type = CentralType(m, tau);
         r.magnitude = (l1 - l2) / (l1 + l2);
     } else if (gamma < kCentralLimit + std::fabs(l2)) {
         r.type = l2 < 0.0 ? kNonCentralTotal : kNonCentralAnnular;

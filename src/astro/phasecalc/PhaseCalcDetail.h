@@ -56,13 +56,21 @@ double MeeusPhaseTime(const PhaseArguments& args);  // the same from ArgumentsAt
 //
 // Fundamental angles of the correction, radians, at fractional lunation k: the chapter-49
 // arguments M, M', F, Omega, then the mean longitudes of Venus, the Earth, Mars, Jupiter and
-// Saturn (J. Meeus, chapter 31, mean equinox of J2000, linear terms) at the mean phase.
-constexpr int kFundamentalCount = 9;
+// Saturn (J. Meeus, chapter 31, mean equinox of J2000, linear terms) at the mean phase, then
+// kFittedAngleCount angles uniform in the lunation, kFittedRates[j] k degrees: the slow
+// arguments that a frequency analysis of the ephemeris' residue finds and no small combination
+// of the others matches (tools/fit_phase_correction.cpp; their rates with the coefficients in
+// PhaseCorrectionTerms.cpp).
+constexpr int kArgumentCount = 9;
+constexpr int kFittedAngleCount = 12;
+constexpr int kFundamentalCount = kArgumentCount + kFittedAngleCount;
+extern const double kFittedRates[kFittedAngleCount];  // degrees per lunation
 constexpr int kLargestMultiple = 20; // |multiple| of any fundamental angle in a term
 void FundamentalAngles(double k, double* angles);
 // The largest |multiple| of each fundamental angle in any term (the fitting tool's candidates
 // stay within them).
-constexpr int kLargestMultiples[kFundamentalCount] = {4, 6, 6, 2, 19, 17, 16, 5, 11};
+constexpr int kLargestMultiples[kFundamentalCount] = {4, 6, 6, 2, 19, 17, 16, 5, 11, 1, 1, 1,
+                                                      1, 1, 1, 1, 1, 1, 1, 1, 1};
 void FundamentalAngles(const PhaseArguments& args, double* angles);  // the same from ArgumentsAt(k)
 
 // One periodic term in seconds: u^power ((s0 + s1 u + s2 u^2) sin(theta) + (c0 + c1 u +
@@ -161,5 +169,13 @@ struct SunPosition {
     double latitude;             // degrees
 };
 SunPosition SunAt(double jde);
+
+// The Sun's apparent longitude of date in degrees [0, 360) at a TT Julian date, of higher
+// accuracy than SunAt: VSOP87 as truncated in Meeus's Appendix III (SunVsop87.cpp).
+double SunApparentLongitude(double jde);
+
+// The illuminated fraction of the Moon's disk, 0..1, at a TT Julian date (Meeus chapter 48 from
+// the positions above; Illumination.cpp states its accuracy).
+double IlluminatedFraction(double jde);
 
 }  // namespace PhaseCalc

@@ -4,12 +4,17 @@
 // The book's series is truncated (terms below 0.00002 day dropped, planetary action reduced
 // to fourteen terms) and its mean elements drift from the modern ones thousands of years from
 // 2000, which leaves errors of up to 22 s near 2000 and several minutes at -3200 and 6000.
-// The correction is a Fourier series in the chapter's arguments M, M', F, Omega and in the
-// planets' mean longitudes (every term with amplitudes quadratic in the time, for the drift
-// of the elements and of the Earth's eccentricity) plus a Chebyshev series in the time for
-// the secular drift of the mean phase, fitted separately for each phase kind by
-// tools/fit_phase_correction.cpp; the coefficients are in PhaseCorrectionTerms.cpp together
-// with their measured accuracy. Over nine thousand years that series resolves only terms of
+// The correction is a Fourier series in the chapter's arguments M, M', F, Omega, in the
+// planets' mean longitudes and in twelve slow angles of fitted rates (every term with
+// amplitudes quadratic in the time, for the drift of the elements and of the Earth's
+// eccentricity) plus a Chebyshev series in the time for the secular drift of the mean phase,
+// fitted separately for each phase kind by tools/fit_phase_correction.cpp; the coefficients
+// and the rates are in PhaseCorrectionTerms.cpp, the accuracy in phasecalc.h. The fitted
+// angles are what a frequency analysis of the residue finds at rates no small combination of
+// the other arguments has over nine thousand years: the long-period action of Venus (periods
+// of 230 to 300 years, whose argument of mean longitudes parts from the ephemeris' by a turn
+// over the span), M' and M with a remainder of 1800 years, terms of 37, 40 and 8 years, the
+// same in all four phase kinds, so perturbations of the longitudes themselves. Over nine thousand years that series resolves only terms of
 // some tenths of a second; over 1000..3000 a second one of the same form (amplitudes linear
 // in the time, its own short Chebyshev series, the planets' action on the Moon among its
 // arguments), fitted by the same tool with --near to what the first leaves there, halves the
@@ -44,6 +49,8 @@ void FundamentalAngles(const PhaseArguments& a, double* angles) {
     const double t = (5.09766 + 29.530588861 * k) / kDaysPerCentury;
     for (int i = 0; i < 5; ++i)
         angles[4 + i] = ReduceDegrees(kPlanetLongitudes[i][0] + kPlanetLongitudes[i][1] * t) * kDegree;
+    for (int j = 0; j < kFittedAngleCount; ++j)
+        angles[kArgumentCount + j] = ReduceDegrees(kFittedRates[j] * k) * kDegree;
 }
 
 double CorrectionSeconds(const PhaseCorrectionModel& model, double k) {

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "astro/phasecalc/PhaseCalcDetail.h"
-#include "astro/sky/EarthVsop87.h"
+#include "astro/phasecalc/EarthVsop87.h"
 
 namespace Sky {
 

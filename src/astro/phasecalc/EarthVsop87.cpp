@@ -2,11 +2,11 @@
 // Algorithms, 2nd ed., chapter 32 and Appendix III, TT. The book gives its truncation as good
 // to about 1" near 2000; the Sun built on it is within 1.34" of the ephemeris over 1600..2100
 // (tests/astro/SkyTest.cpp).
-#include "astro/sky/EarthVsop87.h"
+#include "astro/phasecalc/EarthVsop87.h"
 
 #include <cmath>
 
-namespace Sky::Vsop87 {
+namespace Vsop87 {
 
 namespace {
 
@@ -35,4 +35,4 @@ Heliocentric EarthAt(double jde) {
     return h;
 }
 
-}  // namespace Sky::Vsop87
+}  // namespace Vsop87

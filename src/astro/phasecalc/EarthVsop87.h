@@ -1,7 +1,7 @@
 // The Earth's heliocentric ecliptic coordinates from VSOP87 as truncated by J. Meeus (TT).
 #pragma once
 
-namespace Sky::Vsop87 {
+namespace Vsop87 {
 
 // A cos(B + C tau), tau in Julian millennia from J2000.
 struct Term {
@@ -23,4 +23,4 @@ struct Heliocentric {
 };
 Heliocentric EarthAt(double jde);
 
-}  // namespace Sky::Vsop87
+}  // namespace Vsop87

@@ -1,11 +1,11 @@
 // The Earth's heliocentric coordinates of VSOP87 (P. Bretagnon and G. Francou, 1988) as
 // truncated in J. Meeus, Astronomical Algorithms, 2nd ed., Appendix III: terms A cos(B + C tau),
 // A in 1e-8 radian (L, B) or 1e-8 AU (R), B in radians, C in radians per Julian millennium.
-#include "astro/sky/EarthVsop87.h"
+#include "astro/phasecalc/EarthVsop87.h"
 
 #include <cstddef>
 
-namespace Sky::Vsop87 {
+namespace Vsop87 {
 
 namespace {
 
@@ -107,4 +107,4 @@ const Series kLongitude[6] = {S(kL0), S(kL1), S(kL2), S(kL3), S(kL4), S(kL5)};
 const Series kLatitude[2] = {S(kB0), S(kB1)};
 const Series kRadius[5] = {S(kR0), S(kR1), S(kR2), S(kR3), S(kR4)};
 
-}  // namespace Sky::Vsop87
+}  // namespace Vsop87
