@@ -2,6 +2,8 @@
 // selvanor-cli compute them after every change of the moment.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+
 #include "core/DateDisplay.h"
 #include "core/shown/ShownMoment.h"
 #include "moondata/MoonData.h"
@@ -48,4 +50,17 @@ void BM_ShownValue(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ShownValue);
+}  // namespace
+
+namespace {
+// The same value of moments 997.3 days apart (over 1900..2100): no phase of one display is
+// remembered from the one before, as after a typed entry or a jump through the history.
+void BM_ShownValueOfDistantMoments(benchmark::State& state) {
+    double ajd = 2415020.0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Shown::At(ajd, TimeFrame{false, 60}, CalendarTable::CE, NumberFormat{}));
+        ajd = ajd < 2488070.0 ? ajd + 997.3 : 2415020.0 + std::fmod(ajd, 13.7);
+    }
+}
+BENCHMARK(BM_ShownValueOfDistantMoments);
 }  // namespace

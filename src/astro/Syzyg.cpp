@@ -21,6 +21,24 @@ constexpr int32_t kLastLongitudeDay = 2488069;
 // The span of day numbers DeltaTAt converts through the date library without overflow.
 constexpr double kDayNumberLimit = 2.0e9;
 
+// The phases met last, by lunation and phase. One display asks for the same few phases from
+// several calendars and the Moon, and moves, pages and searches go through neighbouring
+// lunations; syzyg depends on nothing but its arguments, so a phase remembered is the phase.
+// One table a thread: a search in the background never shares it with the window.
+struct RememberedPhase {
+    int32_t lunation = 0;
+    int phase = -1;  // none yet
+    double tdt = 0.0;
+    EclipseData record{};
+};
+constexpr size_t kRememberedPhases = 64;
+
+RememberedPhase& Slot(int32_t n, int k) {
+    thread_local std::array<RememberedPhase, kRememberedPhases> remembered;
+    const auto key = static_cast<uint32_t>(n) * 4u + static_cast<uint32_t>(k & 3);
+    return remembered[key % kRememberedPhases];
+}
+
 }  // namespace
 
 double LunationZeroNewMoon() {
@@ -46,7 +64,16 @@ double DeltaTAt(double x) {
     return DeltaTForYear(date.year);
 }
 
-double PhaseTimeTdt(int32_t n, int k, EclipseData& record) { return syzyg(n, k, &record); }
+double PhaseTimeTdt(int32_t n, int k, EclipseData& record) {
+    RememberedPhase& slot = Slot(n, k);
+    if (slot.phase != k || slot.lunation != n) {
+        slot.tdt = syzyg(n, k, &slot.record);
+        slot.lunation = n;
+        slot.phase = k;
+    }
+    record = slot.record;
+    return slot.tdt;
+}
 
 double PhaseTime(int32_t n, int k, EclipseData& record) {
     return TimeScales::ToUt({PhaseTimeTdt(n, k, record)}).ajd;
