@@ -43,7 +43,8 @@ void Report(benchmark::State& state, std::vector<double> times) {
     state.counters["worst_us"] = times.back();
 }
 
-// Arguments: target index, and 1 for next or 0 for previous.
+// Arguments: the row of the window's target list (its blank rows left out; the saros row takes
+// the moment as the eclipse on show), and 1 for next or 0 for previous.
 void BM_SearchFromRandomMoments(benchmark::State& state) {
     const std::vector<double> moments = RandomMoments();
     std::vector<double> times;
@@ -51,14 +52,16 @@ void BM_SearchFromRandomMoments(benchmark::State& state) {
         times.clear();
         for (double moment : moments) {
             Search::Request request;
-            request.target = static_cast<int>(state.range(0));
+            request.target = SearchTargets::TargetOfRow(static_cast<int>(state.range(0)));
             request.next = state.range(1) != 0;
             request.ajd = moment;
-            request.eclipse = {true, moment > 2000000.0};
+            request.eclipse = {true, moment > 2000000.0, moment};
             times.push_back(Microseconds(request));
         }
     }
     Report(state, times);
+    state.SetLabel(std::string(SearchTargets::kTargets[static_cast<size_t>(
+        SearchTargets::TargetOfRow(static_cast<int>(state.range(0))))].text));
 }
 BENCHMARK(BM_SearchFromRandomMoments)
     ->ArgsProduct({{0, 1, 2, 3, 4, 6, 7, 8, 9, 10, 11, 12, 13}, {1, 0}})
