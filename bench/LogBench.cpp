@@ -18,7 +18,7 @@ void BM_LogTenThousandResults(benchmark::State& state) {
     display.phaseLabel = "Crescent moon (waxing), 23.4%";
     display.ageLabel = "[157] 3 days, 4 hrs, 5 mins (10.7%)";
     LogPreferences all;
-    all.include.fill(true);
+    all.SetAll(true);
     for (auto _ : state) {
         frmLog log(std::make_shared<RecordingDialogService>());
         for (int i = 0; i < 10000; ++i)

@@ -51,7 +51,7 @@ void BM_LunarYearPdf(benchmark::State& state) {
         lunation = (lunation + 13) % 1000;
     }
 }
-BENCHMARK(BM_LunarYearPdf)->Arg(LunationPage::kArc)->Arg(LunationPage::kQlw)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LunarYearPdf)->Arg(CalendarTable::ARC)->Arg(CalendarTable::QLW)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

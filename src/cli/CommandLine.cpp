@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "calendars/registry/CalendarRegistry.h"
+#include "cli/CliArgs.h"
 #include "core/MoveOnce.h"
 #include "core/WindowLists.h"
+#include "support/StrProc.h"
 
 namespace Cli {
 
@@ -125,6 +127,25 @@ std::optional<std::string> ParseCommandLine(std::span<const OptionDef> options, 
             return name + " needs a value, " + std::string(option->value);
         }
     }
+    return std::nullopt;
+}
+
+Mistake EachOption(const CommandLine& line, TimeFrame& frame, const OptionReader& read) {
+    for (const auto& [name, value] : line.options) {
+        std::string error;
+        if (ApplyFrameOption(name, value, frame, error)) {
+            if (!error.empty()) return error;
+        } else if (Mistake mistake = read(name, value)) {
+            return mistake;
+        }
+    }
+    return std::nullopt;
+}
+
+Mistake ReadEntryCalendar(const std::string& value, int& calendar) {
+    const int index = CalendarTable::CalendarIndex(StrProc::UpperCase(value));
+    if (index < 0) return "--entry-calendar needs one of " + ChoiceList(ValueKind::Calendar);
+    calendar = index;
     return std::nullopt;
 }
 

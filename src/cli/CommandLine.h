@@ -2,12 +2,15 @@
 // any order, "--name VALUE" or "--name=VALUE", a value taken whole even when it begins with "-",
 // "--" before operands that begin with "-", "-h" or "--help" anywhere before it.
 #pragma once
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "core/TimeFrame.h"
 
 namespace Cli {
 
@@ -65,5 +68,16 @@ struct CommandLine {
 // before "--" must be one of the options. The message of the first mistake, if any.
 std::optional<std::string> ParseCommandLine(std::span<const OptionDef> options, const std::vector<std::string>& args,
                                             CommandLine& line);
+
+// A mistake in a command's options: its message, or nothing.
+using Mistake = std::optional<std::string>;
+using OptionReader = std::function<Mistake(const std::string& name, const std::string& value)>;
+
+// Every option of the line in order: the time frame's own (--greenwich, --zone) set in frame,
+// every other handed to read. The first mistake, if any.
+Mistake EachOption(const CommandLine& line, TimeFrame& frame, const OptionReader& read);
+
+// The value of --entry-calendar: a calendar code in any case, its index set in calendar.
+Mistake ReadEntryCalendar(const std::string& value, int& calendar);
 
 }  // namespace Cli

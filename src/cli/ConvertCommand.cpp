@@ -147,9 +147,7 @@ std::optional<OptionError> ReadOptions(const CommandLine& line, ConvertOptions& 
         } else if (name == "--include") {
             if (auto error = ReadIncludeList(value, options.logPreferences)) return OptionError{*error, 2};
         } else if (name == "--entry-calendar") {
-            const int index = CalendarTable::CalendarIndex(StrProc::UpperCase(value));
-            if (index < 0) return OptionError{"--entry-calendar needs one of " + ChoiceList(ValueKind::Calendar)};
-            options.entryCalendar = index;
+            if (Mistake mistake = ReadEntryCalendar(value, options.entryCalendar)) return OptionError{*mistake};
         } else {
             if (daysGiven) return OptionError{"give one of --plus DAYS or --minus DAYS"};
             daysGiven = true;

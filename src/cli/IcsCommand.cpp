@@ -52,11 +52,8 @@ struct IcsOptions {
 };
 
 std::optional<std::string> ReadOptions(const CommandLine& line, IcsOptions& options) {
-    for (const auto& [name, value] : line.options) {
-        std::string error;
-        if (ApplyFrameOption(name, value, options.frame, error)) {
-            if (!error.empty()) return error;
-        } else if (name == "--calendar") {
+    const Mistake mistake = EachOption(line, options.frame, [&](const std::string& name, const std::string& value) -> Mistake {
+        if (name == "--calendar") {
             const std::vector<std::string> lunar = ChoicesOf(ValueKind::LunarCalendar);
             const std::string code = StrProc::UpperCase(value);
             options.calendar = -1;
@@ -68,7 +65,9 @@ std::optional<std::string> ReadOptions(const CommandLine& line, IcsOptions& opti
         } else {
             (name == "--from" ? options.from : name == "--to" ? options.to : options.output) = value;
         }
-    }
+        return std::nullopt;
+    });
+    if (mistake) return mistake;
     if (options.calendar < 0) return "give --calendar " + ChoiceList(ValueKind::LunarCalendar);
     if (options.from.empty() || options.to.empty()) return "give --from ENTRY and --to ENTRY";
     return std::nullopt;

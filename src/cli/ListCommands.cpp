@@ -85,19 +85,15 @@ std::string EclipsesDescription() {
 
 // Reads the options of a list command; the mistake, if any.
 std::optional<std::string> ReadListOptions(const CommandLine& line, ListOptions& options) {
-    for (const auto& [name, value] : line.options) {
-        std::string error;
-        if (ApplyFrameOption(name, value, options.frame, error)) {
-            if (!error.empty()) return error;
-        } else if (name == "--csv") {
-            options.csv = true;
-        } else if (name == "--json") {
-            options.json = true;
-        } else {
+    const Mistake mistake = EachOption(line, options.frame, [&](const std::string& name, const std::string& value) -> Mistake {
+        if (name == "--csv" || name == "--json")
+            (name == "--csv" ? options.csv : options.json) = true;
+        else
             (name == "--from" ? options.from : name == "--to" ? options.to : name == "--kind" ? options.kind : options.place) =
                 value;
-        }
-    }
+        return std::nullopt;
+    });
+    if (mistake) return mistake;
     if (options.from.empty() || options.to.empty()) return "give --from ENTRY and --to ENTRY";
     // The CSV keeps its columns.
     if (options.csv && (options.json || !options.place.empty())) return "--csv goes without --json and --place";
@@ -293,18 +289,14 @@ int RunSaros(std::vector<std::string> argv, std::ostream& out, std::ostream& err
     CommandLine line;
     if (const auto status = ReadCommandLine(command, argv, out, err, line)) return *status;
     SarosOptions options;
-    for (const auto& [name, value] : line.options) {
-        std::string error;
-        if (ApplyFrameOption(name, value, options.frame, error)) {
-            if (!error.empty()) return UsageError(command, error, err);
-        } else if (name == "--csv") {
-            options.csv = true;
-        } else if (name == "--json") {
-            options.json = true;
-        } else {
+    const Mistake mistake = EachOption(line, options.frame, [&](const std::string& name, const std::string&) -> Mistake {
+        if (name == "--csv" || name == "--json")
+            (name == "--csv" ? options.csv : options.json) = true;
+        else
             options.kinds = name == "--solar" ? 1 : 2;
-        }
-    }
+        return std::nullopt;
+    });
+    if (mistake) return UsageError(command, *mistake, err);
     const auto series = line.operands.size() == 1 ? WholeNumber(line.operands[0], -99999, 999999) : std::nullopt;
     if (!series || (options.csv && options.json))
         return UsageError(command, "give one series number, and at most one of --csv and --json", err);

@@ -70,11 +70,8 @@ struct LunationOptions {
 
 // Reads the options; the mistake, if any.
 std::optional<std::string> ReadOptions(const CommandLine& line, LunationOptions& options) {
-    for (const auto& [name, value] : line.options) {
-        std::string error;
-        if (ApplyFrameOption(name, value, options.frame, error)) {
-            if (!error.empty()) return error;
-        } else if (name == "--json") {
+    const Mistake mistake = EachOption(line, options.frame, [&](const std::string& name, const std::string& value) -> Mistake {
+        if (name == "--json") {
             options.json = true;
         } else if (name == "--calendar") {
             options.calendar = CalendarOfCode(StrProc::UpperCase(value));
@@ -92,7 +89,9 @@ std::optional<std::string> ReadOptions(const CommandLine& line, LunationOptions&
         } else {
             (name == "--png" ? options.png : options.pdf) = value;
         }
-    }
+        return std::nullopt;
+    });
+    if (mistake) return mistake;
     if (options.calendar < 0) return "give --calendar " + ChoiceList(ValueKind::LunarCalendar);
     if (options.from.has_value() == options.number.has_value()) return "give either --from ENTRY or --number N";
     return std::nullopt;

@@ -52,11 +52,8 @@ std::string Description() {
 }
 
 std::optional<std::string> ReadOptions(const CommandLine& line, MoveOptions& options) {
-    for (const auto& [name, value] : line.options) {
-        std::string error;
-        if (ApplyFrameOption(name, value, options.frame, error)) {
-            if (!error.empty()) return error;
-        } else if (name == "--json") {
+    const Mistake mistake = EachOption(line, options.frame, [&](const std::string& name, const std::string& value) -> Mistake {
+        if (name == "--json") {
             options.json = true;
         } else if (name == "--back") {
             options.forward = false;
@@ -68,11 +65,11 @@ std::optional<std::string> ReadOptions(const CommandLine& line, MoveOptions& opt
             if (!count || value[0] == '+') return "--count needs a whole number from 0 to 1000000";
             options.count = static_cast<long>(*count);
         } else {
-            const int index = CalendarTable::CalendarIndex(StrProc::UpperCase(value));
-            if (index < 0) return "--entry-calendar needs one of " + ChoiceList(ValueKind::Calendar);
-            options.entryCalendar = index;
+            return ReadEntryCalendar(value, options.entryCalendar);
         }
-    }
+        return std::nullopt;
+    });
+    if (mistake) return mistake;
     if (options.step < 0) return "--step is needed: one of " + ChoiceList(ValueKind::Step);
     if (line.operands.size() != 1) return "give one entry (a date with blanks goes in quotes)";
     options.entry = line.operands[0];

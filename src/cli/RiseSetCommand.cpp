@@ -68,16 +68,14 @@ std::string Description() {
 
 // The options; the message of the first bad one, if any.
 std::optional<std::string> ReadOptions(const CommandLine& line, Options& options) {
-    for (const auto& [name, value] : line.options) {
-        std::string error;
-        if (ApplyFrameOption(name, value, options.frame, error)) {
-            if (!error.empty()) return error;
-        } else if (name == "--csv" || name == "--json") {
+    const Mistake mistake = EachOption(line, options.frame, [&](const std::string& name, const std::string& value) -> Mistake {
+        if (name == "--csv" || name == "--json")
             (name == "--csv" ? options.csv : options.json) = true;
-        } else {
+        else
             (name == "--from" ? options.from : name == "--to" ? options.to : options.place) = value;
-        }
-    }
+        return std::nullopt;
+    });
+    if (mistake) return mistake;
     if (options.place.empty() || options.from.empty() || options.to.empty())
         return "give --place PLACE, --from ENTRY and --to ENTRY";
     if (options.csv && options.json) return "give at most one of --csv and --json";

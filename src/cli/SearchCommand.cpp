@@ -72,28 +72,23 @@ std::string Description() {
 
 // Reads the options; the message of the first bad one, if any.
 std::optional<std::string> ReadOptions(const CommandLine& line, SearchOptions& options) {
-    for (const auto& [name, value] : line.options) {
-        std::string error;
-        if (ApplyFrameOption(name, value, options.frame, error)) {
-            if (!error.empty()) return error;
-        } else if (name == "--json") {
-            options.json = true;
-        } else if (name == "--visible") {
-            options.visible = true;
-        } else if (name == "--place") {
-            options.place = value;
-        } else if (name == "--from") {
-            options.from = value;
+    const Mistake mistake = EachOption(line, options.frame, [&](const std::string& name, const std::string& value) -> Mistake {
+        if (name == "--json" || name == "--visible") {
+            (name == "--json" ? options.json : options.visible) = true;
+        } else if (name == "--place" || name == "--from") {
+            (name == "--place" ? options.place : options.from) = value;
         } else if (name == "--count") {
             const auto count = WholeNumber(value, 1, kMaxCount);
             if (!count) return "--count takes a number of searches from 1 to " + std::to_string(kMaxCount);
             options.count = *count;
         } else {
-            const int index = CalendarTable::CalendarIndex(StrProc::UpperCase(value));
-            if (index < 0) return "--entry-calendar needs one of " + ChoiceList(ValueKind::Calendar);
-            options.entryCalendar = index;
+            int calendar = 0;
+            if (Mistake wrong = ReadEntryCalendar(value, calendar)) return wrong;
+            options.entryCalendar = calendar;
         }
-    }
+        return std::nullopt;
+    });
+    if (mistake) return mistake;
     const std::vector<std::string>& words = line.operands;
     if (words.size() != 2) return "give next or previous and one target";
     const std::string direction = StrProc::UpperCase(words[0]);

@@ -40,7 +40,10 @@ constexpr CalendarDescriptor kDescriptor{.index = 2, .code = "ARC", .name = "Arc
     .readDate = &ReadDate,
     .labelOfDay = &CalendarGlue::LabelThrough<CalendarDate, ArcOfDay, ArcCal::FormatArcDate, 4, FieldsOf>,
     .steps = kSteps, .refusals = kRefusals, .logCaption = "&ARC (Archetypes Calendar)",
-    .logCheckBox = "chkIncludeARC", .lunationPage = &kPage, .entryExample = "4696-11-25 ARC"};
+    .logCheckBox = "chkIncludeARC", .lunationPage = &kPage,
+    .monthOfDay = &CalendarGlue::MonthThrough<CalendarDate, ArcOfDay, CalendarGlue::DayOne, Step<ArcCal::StepArcMonth>,
+                                              ArcCal::ArcMonthName, CalendarGlue::YearAlone, ArcCal::FormatArcDate>,
+    .entryExample = "4696-11-25 ARC"};
 
 }  // namespace
 

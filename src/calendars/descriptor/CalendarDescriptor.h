@@ -50,6 +50,19 @@ struct LunationPageTexts {
     LunationCellTexts (*cell)(int32_t dayNumber);
 };
 
+// One month of a calendar of months, read from its module.
+struct CalendarMonth {
+    // The day number of the month's first day (counted from the calendar's own day start);
+    // days 0 when there is no month (beyond the module's range).
+    int32_t firstDay = 0;
+    int days = 0;            // the month's length
+    int month = 0;           // its number in the year
+    std::string monthName;   // "Diana"
+    std::string yearText;    // the year as the calendar's long form writes it: "4721", "104-6", "1-94"
+    std::string firstDate;   // the plain text of the first day: "4721-02-01 ARC"
+    std::string lastDate;    // and of the last
+};
+
 struct CalendarDescriptor {
     int index = 0;               // its row of the calendar table: stored in the saved state and the
                                  // history, so fixed once given
@@ -93,6 +106,9 @@ struct CalendarDescriptor {
 
     // Its lunation page; nullptr when a page cannot be drawn in it.
     const LunationPageTexts* lunationPage = nullptr;
+    // The month that holds a day (its calendar files list the months); nullptr for a calendar
+    // without months of its own.
+    CalendarMonth (*monthOfDay)(int32_t dayNumber) = nullptr;
 
     // A typed entry in it, for the help: "4696-11-25 ARC".
     std::string_view entryExample;

@@ -68,4 +68,43 @@ LunationCellTexts MonthAndDay(int32_t dayNumber) {
     return {month + Blank(date.day), month};
 }
 
+// The numbers of a date of cycles, years, months and days.
+template <typename Date>
+Fields CycleYearMonthDay(const Date& d) {
+    return {{"cycle", d.cycle}, {"year", d.year}, {"month", d.month}, {"day", d.day}};
+}
+
+// A month's first day, for calendars whose months are made of days alone.
+template <typename Date>
+bool DayOne(const Date& d) {
+    return d.day == 1;
+}
+// The year as "year" and as "cycle-year".
+template <typename Date>
+std::string YearAlone(const Date& d) {
+    return std::to_string(d.year);
+}
+template <typename Date>
+std::string CycleAndYear(const Date& d) {
+    return std::to_string(d.cycle) + "-" + std::to_string(d.year);
+}
+
+// The month holding a day: back to its first day (First), then the calendar's month step
+// (which keeps a first day first) gives the next month's first day and so its length.
+template <typename Date, Date (*OfDay)(int32_t), bool (*First)(const Date&), CalendarStepFn MonthStep,
+          std::string (*MonthName)(int), std::string (*YearText)(const Date&),
+          std::string (*Format)(const Date&, int)>
+CalendarMonth MonthThrough(int32_t dayNumber) {
+    constexpr int kLongestMonth = 30;
+    for (int64_t day = dayNumber; day >= int64_t{dayNumber} - kLongestMonth && day >= INT32_MIN; --day) {
+        const Date date = OfDay(static_cast<int32_t>(day));
+        if (!First(date)) continue;
+        const std::optional<int32_t> next = MonthStep(date.jdn, true);
+        if (!next || *next <= date.jdn || !First(OfDay(*next))) return {};
+        return {date.jdn, *next - date.jdn, static_cast<int>(date.month), MonthName(date.month), YearText(date),
+                Format(date, 1), Format(OfDay(*next - 1), 1)};
+    }
+    return {};
+}
+
 }  // namespace CalendarGlue

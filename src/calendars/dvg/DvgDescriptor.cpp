@@ -16,10 +16,6 @@ int ReadDate(const std::string& text, int32_t& jdn) {
     return 0;
 }
 
-CalendarGlue::Fields FieldsOf(const DvgDate& d) {
-    return {{"cycle", d.cycle}, {"year", d.year}, {"month", d.month}, {"day", d.day}};
-}
-
 constexpr auto& kSteps = CalendarGlue::kMonthYearCycle<DvgDate, OfDay, DVGCal::DvgDateToJdn, DVGCal::StepDvgMonth,
                                                        DVGCal::StepDvgYear, DVGCal::StepDvgCycle>;
 constexpr CalendarRefusal kRefusals[] = {
@@ -32,9 +28,12 @@ constexpr LunationPageTexts kPage{"Dunhale-Varnel Goddess dates", 129,
 constexpr CalendarDescriptor kDescriptor{.index = 5, .code = "DVG", .name = "Dunhale-Varnel Goddess Calendar date",
     .title = "Dunhale-Varnel Goddess", .labelName = "lblDVGDate", .displayRank = 60, .listRank = 40,
     .readDate = &ReadDate,
-    .labelOfDay = &CalendarGlue::LabelThrough<DvgDate, OfDay, DVGCal::FormatDvgDate, 3, FieldsOf>, .steps = kSteps,
+    .labelOfDay = &CalendarGlue::LabelThrough<DvgDate, OfDay, DVGCal::FormatDvgDate, 3, CalendarGlue::CycleYearMonthDay>, .steps = kSteps,
     .refusals = kRefusals, .logCaption = "&DVG (Dunhale-Varnel Goddess Calendar)", .logCheckBox = "chkIncludeDVG",
-    .lunationPage = &kPage, .entryExample = "1-94-08-25 DVG"};
+    .lunationPage = &kPage,
+    .monthOfDay = &CalendarGlue::MonthThrough<DvgDate, OfDay, CalendarGlue::DayOne, kSteps[0].apply, DVGCal::DvgMonthName,
+                                              CalendarGlue::CycleAndYear, DVGCal::FormatDvgDate>,
+    .entryExample = "1-94-08-25 DVG"};
 
 }  // namespace
 

@@ -18,6 +18,11 @@ constexpr CalendarRefusal kRefusals[] = {
     {kRefusal,
      "Invalid LLT date.  LLT dates must be in the form: cycle-year-month-triday-day or year-month-triday-day"}};
 
+// A month begins with the first day of its first triday; a year of cycle 0 is written alone,
+// as the date's plain text writes it.
+bool FirstOfMonth(const LltDate& d) { return d.triday == 1 && d.day == 1; }
+std::string YearText(const LltDate& d) { return (d.cycle != 0 ? std::to_string(d.cycle) + "-" : "") + std::to_string(d.year); }
+
 // "Zoe 5 Mellephan.": the day's name without its "sday", the triday and the short month name.
 LunationCellTexts Cell(int32_t dayNumber) {
     const LltDate d = OfDay(dayNumber);
@@ -33,7 +38,10 @@ constexpr CalendarDescriptor kDescriptor{.index = 4, .code = "LLT", .name = "Lun
     .readDate = &CalendarGlue::ReadThrough<LltDate, LltCal::ParseLltDate, LltCal::LltDateToJdn, kRefusal>,
     .labelOfDay = &CalendarGlue::LabelThrough<LltDate, OfDay, LltCal::FormatLltDate, 3, FieldsOf>, .steps = kSteps,
     .refusals = kRefusals, .logCaption = "&LLT (Lunar Liberalia Triday Calendar)", .logCheckBox = "chkIncludeLLT",
-    .lunationPage = &kPage, .entryExample = "8-123-07-05-2 LLT"};
+    .lunationPage = &kPage,
+    .monthOfDay = &CalendarGlue::MonthThrough<LltDate, OfDay, FirstOfMonth, kSteps[0].apply, LltCal::LltMonthName,
+                                              YearText, LltCal::FormatLltDate>,
+    .entryExample = "8-123-07-05-2 LLT"};
 
 }  // namespace
 

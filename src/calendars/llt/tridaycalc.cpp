@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include "support/DashedNumbers.h"
 #include "support/FloorDiv.h"
 
 static_assert(sizeof(LltDate) == 28, "LltDate is seven 32-bit fields");
@@ -47,48 +48,6 @@ int64_t TridaysInMonth(int64_t month, int32_t year) {
     return 10;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-// Reads `count` decimal numbers separated by '-', blanks ignored; a leading '-' makes the
-// first number negative when allowed. Every number must fit in 32 bits.
-bool ParseFields(const char* text, int count, bool signedFirst, int32_t* out) {
-    if (text == nullptr) return false;
-    int64_t value[5] = {0, 0, 0, 0, 0};
-    int field = 0;
-    bool negative = false;
-    bool haveDigit = false;
-    const char* p = text;
-    while (IsBlank(*p)) ++p;
-    if (signedFirst && *p == '-') {
-        negative = true;
-        ++p;
-    }
-    for (;; ++p) {
-        const char c = *p;
-        if (IsBlank(c)) continue;
-        if (c >= '0' && c <= '9') {
-            value[field] = value[field] * 10 + (c - '0');
-            if (value[field] > 2147483648LL) return false;  // never fits; stops growth
-            haveDigit = true;
-            continue;
-        }
-        if (c == '-' || c == '\0') {
-            if (!haveDigit) return false;
-            if (c == '\0') break;
-            if (++field >= count) return false;
-            haveDigit = false;
-            continue;
-        }
-        return false;
-    }
-    if (field != count - 1) return false;
-    if (negative) value[0] = -value[0];
-    for (int i = 0; i < count; ++i)
-        if (value[i] > std::numeric_limits<int32_t>::max()) return false;
-    for (int i = 0; i < count; ++i) out[i] = static_cast<int32_t>(value[i]);
-    return true;
-}
-
 // The day number of the record's date, or false when the date does not exist.
 bool DayNumber(const LltDate& d, int64_t& jdn) {
     if (d.year < 1 || d.year > kYearsPerCycle || d.month < 1 || d.month > 12) return false;
@@ -105,7 +64,7 @@ extern "C" {
 
 int32_t parse_short_lunar_ltc_date(const char* text, LltDate* date) {
     int32_t f[4];
-    if (date == nullptr || !ParseFields(text, 4, false, f)) return 0;
+    if (date == nullptr || !ReadDashedNumbers(text, 4, false, f)) return 0;
     date->cycle = 0;
     date->year = f[0];
     date->month = f[1];
@@ -116,7 +75,7 @@ int32_t parse_short_lunar_ltc_date(const char* text, LltDate* date) {
 
 int32_t parse_long_lunar_ltc_date(const char* text, LltDate* date) {
     int32_t f[5];
-    if (date == nullptr || !ParseFields(text, 5, true, f)) return 0;
+    if (date == nullptr || !ReadDashedNumbers(text, 5, true, f)) return 0;
     date->cycle = f[0];
     date->year = f[1];
     date->month = f[2];

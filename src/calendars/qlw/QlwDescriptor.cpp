@@ -56,12 +56,18 @@ LunationCellTexts Cell(int32_t dayNumber) {
 }
 constexpr LunationPageTexts kPage{"Quillon Lunar Week dates", 110, &Cell};
 
+// A month begins with the first day of its first week.
+bool FirstOfMonth(const QLWC::QlwDate& d) { return d.valid && d.week == 1 && d.day == 1; }
+
 // Its days begin at 06:00 of the civil day.
 constexpr CalendarDescriptor kDescriptor{.index = 8, .code = "QLW", .name = "Quillon Lunar Week Calendar",
     .title = "Quillon Lunar Week:", .labelName = "lblQuillonLWCDate", .displayRank = 70, .listRank = 60,
     .dayStart = 0.25, .readDate = &ReadDate, .labelOfDay = &LabelOfDay, .steps = kSteps, .refusals = kRefusals,
     .logCaption = "&QLW (Quillon Lunar Week Calendar)", .logCheckBox = "chkIncludeQLWC", .logIncludeOptIn = true,
-    .lunationPage = &kPage, .entryExample = "5001-01-3-3 QLW"};
+    .lunationPage = &kPage,
+    .monthOfDay = &CalendarGlue::MonthThrough<QLWC::QlwDate, QlwOfDay, FirstOfMonth, Step<QLWC::StepQlwMonth>,
+                                              QLWC::QlwMonthName, CalendarGlue::YearAlone, QLWC::FormatQlwDate>,
+    .entryExample = "5001-01-3-3 QLW"};
 
 }  // namespace
 

@@ -8,10 +8,6 @@ namespace {
 constexpr auto OfDay = &CalendarGlue::RecordOfDay<VoDate, VoCal::JdnToVoDate>;
 constexpr int kRefusal = 9;
 
-CalendarGlue::Fields FieldsOf(const VoDate& d) {
-    return {{"cycle", d.cycle}, {"year", d.year}, {"month", d.month}, {"day", d.day}};
-}
-
 constexpr auto& kSteps = CalendarGlue::kMonthYearCycle<VoDate, OfDay, VoCal::VoDateToJdn, VoCal::StepVoMonth,
                                                        VoCal::StepVoYear, VoCal::StepVoCycle>;
 constexpr CalendarRefusal kRefusals[] = {
@@ -23,9 +19,12 @@ constexpr LunationPageTexts kPage{"Varnel-Ostrik Solilunar dates", 110,
 constexpr CalendarDescriptor kDescriptor{.index = 3, .code = "VO", .name = "Varnel-Ostrik Solilunar Calendar date",
     .title = "Varnel-Ostrik Solilunar:", .labelName = "lblVarnelOstrikSLCDate", .displayRank = 40, .listRank = 30,
     .readDate = &CalendarGlue::ReadThrough<VoDate, VoCal::ParseVoDate, VoCal::VoDateToJdn, kRefusal>,
-    .labelOfDay = &CalendarGlue::LabelThrough<VoDate, OfDay, VoCal::FormatVoDate, 4, FieldsOf>, .steps = kSteps,
+    .labelOfDay = &CalendarGlue::LabelThrough<VoDate, OfDay, VoCal::FormatVoDate, 4, CalendarGlue::CycleYearMonthDay>, .steps = kSteps,
     .refusals = kRefusals, .logCaption = "&VO (Varnel-Ostrik Solilunar Calendar)", .logCheckBox = "chkIncludeVO",
-    .lunationPage = &kPage, .entryExample = "104-06-07-29 VO 6:30"};
+    .lunationPage = &kPage,
+    .monthOfDay = &CalendarGlue::MonthThrough<VoDate, OfDay, CalendarGlue::DayOne, kSteps[0].apply, VoCal::VoMonthName,
+                                              CalendarGlue::CycleAndYear, VoCal::FormatVoDate>,
+    .entryExample = "104-06-07-29 VO 6:30"};
 
 }  // namespace
 

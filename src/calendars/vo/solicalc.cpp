@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include "support/DashedNumbers.h"
 #include "support/FloorDiv.h"
 
 static_assert(sizeof(VoDate) == 32, "VoDate is eight 32-bit fields");
@@ -78,52 +79,17 @@ int64_t YearNumber(int32_t year, int32_t cycle) {
     return kYearsPerCycle * static_cast<int64_t>(cycle) + year;  // |.| < 1.3e11
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
 }  // namespace
 
 extern "C" {
 
 int32_t voslc_datestr_to_voslc_date(const char* text, VoDate* date) {
-    if (text == nullptr || date == nullptr) return 0;
-    int64_t value[4] = {0, 0, 0, 0};
-    int field = 0;
-    bool negative = false;
-    bool haveDigit = false;
-    const char* p = text;
-    while (IsBlank(*p)) ++p;
-    if (*p == '-') {
-        negative = true;
-        ++p;
-    }
-    for (;; ++p) {
-        const char c = *p;
-        if (IsBlank(c)) continue;
-        if (c >= '0' && c <= '9') {
-            value[field] = value[field] * 10 + (c - '0');
-            // 2^31 is allowed only for a negative cycle; larger never fits.
-            if (value[field] > 2147483648LL) return 0;
-            haveDigit = true;
-            continue;
-        }
-        if (c == '-' || c == '\0') {
-            if (!haveDigit) return 0;
-            if (c == '\0') break;
-            if (++field > 3) return 0;
-            haveDigit = false;
-            continue;
-        }
-        return 0;
-    }
-    if (field != 3) return 0;
-    const int64_t cycle = negative ? -value[0] : value[0];
-    for (int i = 1; i < 4; ++i)
-        if (value[i] > std::numeric_limits<int32_t>::max()) return 0;
-    if (cycle > std::numeric_limits<int32_t>::max()) return 0;
-    date->cycle = static_cast<int32_t>(cycle);
-    date->year = static_cast<int32_t>(value[1]);
-    date->month = static_cast<int32_t>(value[2]);
-    date->day = static_cast<int32_t>(value[3]);
+    int32_t value[4];
+    if (date == nullptr || !ReadDashedNumbers(text, 4, true, value)) return 0;
+    date->cycle = value[0];
+    date->year = value[1];
+    date->month = value[2];
+    date->day = value[3];
     return 1;
 }
 

@@ -1,27 +1,20 @@
-// The first days of the months of the lunar calendars (ARC, VO, LLT, DVG, QLW) over a span of
-// days, read from the calendar modules themselves: the calendar export writes one event for
-// each.
+// The first days of the months of a calendar of months over a span of days, read from the
+// calendar modules through their descriptors: the calendar export writes one event for each.
 #pragma once
 #include <cstdint>
-#include <string>
 #include <vector>
+
+#include "calendars/descriptor/CalendarDescriptor.h"
 
 namespace Ics {
 
-struct MonthStart {
-    // The day number of the month's first day; for QLW, whose days begin at 06:00, the QLW day
-    // number, which is that of the civil day on whose 06:00 it begins.
-    int32_t firstDay = 0;
-    int days = 0;            // the month's length
-    int month = 0;           // its number in the year
-    std::string monthName;   // "Diana"
-    std::string yearText;    // the year as the calendar's long form writes it: "4721", "104-6", "1-94"
-    std::string firstDate;   // the calendar's plain text of the first day: "4721-02-01 ARC"
-    std::string lastDate;    // and of the last
-};
+// For QLW, whose days begin at 06:00, firstDay is the QLW day number: that of the civil day on
+// whose 06:00 the month begins.
+using MonthStart = CalendarMonth;
 
-// Every month of the calendar (a calendar-table index: ARC, VO, LLT, DVG or QLW) whose first
-// day lies in [firstDay, lastDay], in order; empty for any other calendar or an empty span.
+// Every month of the calendar (an index of the calendar table whose descriptor has months)
+// whose first day lies in [firstDay, lastDay], in order; empty for any other calendar or an
+// empty span.
 std::vector<MonthStart> MonthStarts(int calendar, int32_t firstDay, int32_t lastDay);
 
 }  // namespace Ics
