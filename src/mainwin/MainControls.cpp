@@ -44,8 +44,9 @@ LabelPair MakePair(std::string_view name, std::string_view title, QWidget* paren
     Colour(pair[0], Colours::TitleGrey);
     Colour(pair[1], Colours::ValueYellow);
     pair[1]->setTextInteractionFlags(Qt::NoTextInteraction);
-    // Wide enough for the longest caption, a lunar-week date with its long form (54 characters).
-    pair[1]->setMinimumWidth(pair[1]->fontMetrics().averageCharWidth() * 56);
+    // Wide enough for the longest caption, a lunar-week date with its long form (60 characters,
+    // eight of them blanks): as wide as 60 digits, which are wider than most letters.
+    pair[1]->setMinimumWidth(pair[1]->fontMetrics().horizontalAdvance(QString(60, QChar('0'))));
     return pair;
 }
 
