@@ -5,6 +5,7 @@
 
 #include "calendars/registry/CalendarRegistry.h"
 #include "cli/Command.h"
+#include "cli/CitiesCommand.h"
 #include "cli/CompletionScripts.h"
 #include "cli/ConvertCommand.h"
 #include "cli/IcsCommand.h"
@@ -68,13 +69,16 @@ struct CommandEntry {
     int (*run)(const std::vector<std::string>& args, Streams& io);
 };
 
+constexpr size_t kCommandCount = 12;
+
 // The commands in the order the help lists them.
-const std::array<CommandEntry, 11>& Table() {
-    static const std::array<CommandEntry, 11> table = {{
+const std::array<CommandEntry, kCommandCount>& Table() {
+    static const std::array<CommandEntry, kCommandCount> table = {{
         {ConvertCommand, [](const auto& args, Streams& io) { return RunConvert(args, io.in, io.out, io.err); }},
         {PhasesCommand, [](const auto& args, Streams& io) { return RunPhases(args, io.out, io.err); }},
         {EclipsesCommand, [](const auto& args, Streams& io) { return RunEclipses(args, io.out, io.err); }},
         {RiseSetCommand, [](const auto& args, Streams& io) { return RunRiseSet(args, io.out, io.err); }},
+        {CitiesCommand, [](const auto& args, Streams& io) { return RunCities(args, io.out, io.err); }},
         {SarosCommand, [](const auto& args, Streams& io) { return RunSaros(args, io.out, io.err); }},
         {LunationCommand,
          [](const auto& args, Streams& io) {
@@ -93,7 +97,7 @@ const std::array<CommandEntry, 11>& Table() {
 
 std::span<const CommandDef* const> Commands() {
     static const auto commands = [] {
-        std::array<const CommandDef*, 11> list{};
+        std::array<const CommandDef*, kCommandCount> list{};
         for (size_t i = 0; i < list.size(); ++i) list[i] = &Table()[i].definition();
         return list;
     }();

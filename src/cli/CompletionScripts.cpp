@@ -11,8 +11,8 @@ namespace {
 constexpr ValueKind kOperands[] = {ValueKind::Shell};
 
 std::string Description() {
-    return "Prints the completion script of the shell: commands, options, calendar codes, move steps and search "
-           "targets. cmake --install and the Debian package install the three scripts where the shells look; to "
+    return "Prints the completion script of the shell: commands, options, calendar codes, move steps, search "
+           "targets and, after --place, the cities (which the script asks selvanor-cli cities for). cmake --install and the Debian package install the three scripts where the shells look; to "
            "try one without installing:\n\n"
            "  source <(selvanor-cli completion bash)\n"
            "  selvanor-cli completion fish | source\n"
@@ -30,6 +30,11 @@ constexpr Kind kKinds[] = {
     {ValueKind::Direction, "directions"}, {ValueKind::Shell, "shells"},    {ValueKind::Command, "commands"},
 };
 
+// The cities come from the system's time-zone database when the shell completes, not when the
+// script is made: the scripts ask the program for them.
+constexpr const char* kCities = "cities";
+constexpr const char* kCitiesCommand = "selvanor-cli cities 2>/dev/null";
+
 std::vector<std::string> Words(ValueKind kind) {
     if (kind != ValueKind::Command) return ChoicesOf(kind);
     std::vector<std::string> names;
@@ -40,6 +45,7 @@ std::vector<std::string> Words(ValueKind kind) {
 const char* NameOf(ValueKind kind) {
     for (const Kind& k : kKinds)
         if (k.kind == kind) return k.name;
+    if (kind == ValueKind::Place) return kCities;
     return kind == ValueKind::File ? "file" : "";
 }
 
@@ -74,6 +80,7 @@ std::string Bash() {
         "_selvanor_cli_words() {\n"
         "    case $1 in\n";
     for (const Kind& kind : kKinds) s += "        " + std::string(kind.name) + ") printf '%s\\n' " + Join(Words(kind.kind), true) + " ;;\n";
+    s += "        " + std::string(kCities) + ") " + kCitiesCommand + " ;;\n";
     s += "    esac\n"
          "}\n\n"
          "# The list of a command's option: an empty name when the option takes no value, none when its\n"
@@ -171,6 +178,8 @@ std::string Bash() {
 // An _arguments action for a value kind.
 std::string ZshAction(ValueKind kind) {
     if (kind == ValueKind::File) return "_files";
+    if (kind == ValueKind::Place)
+        return std::string("{local -a ") + kCities + "=(${(f)\"$(" + kCitiesCommand + ")\"}); compadd -a " + kCities + "}";
     const std::string name = NameOf(kind);
     return name.empty() ? " " : "{compadd -a " + name + "}";
 }
@@ -237,6 +246,8 @@ std::string Fish() {
             s += "complete -c selvanor-cli " + seen + " -l " + std::string(option.name.substr(2));
             if (option.kind == ValueKind::File)
                 s += " -r -F";
+            else if (option.kind == ValueKind::Place)
+                s += std::string(" -x -a ") + Single(std::string("(") + kCitiesCommand + ")");
             else if (!option.value.empty())
                 s += " -x" + (Words(option.kind).empty() ? std::string() : " -a " + Single(Join(Words(option.kind), true)));
             s += " -d " + Single(Short(option.help)) + "\n";

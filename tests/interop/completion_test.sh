@@ -3,8 +3,10 @@
 # standard error in bash, zsh and fish, and bash and fish offer the program's own commands,
 # options and lists (zsh is only loaded: its completion needs a terminal).
 # Usage: completion_test.sh FOLDER (with bash/selvanor-cli, zsh/_selvanor-cli, fish/selvanor-cli.fish)
+#        PROGRAM_FOLDER (where selvanor-cli is, for the cities) ZONEINFO (a time-zone database)
 set -u
 folder=$1
+export PATH="$2:$PATH" TZDIR=$3
 failures=0
 fail() { echo "$*"; failures=$((failures + 1)); }
 
@@ -34,6 +36,7 @@ selvanor-cli;convert;--entry-calendar;a|ARC,AJD,
 selvanor-cli;convert;--;--|,
 selvanor-cli;help;lu|lunation,
 selvanor-cli;completion;f|fish,
+selvanor-cli;riseset;--place;bue|Buenos\ Aires\ \(Argentina\),
 ROWS
 done
 # bash-completion keeps --name=value one word.
@@ -70,6 +73,7 @@ selvanor-cli lunation --calendar |QLW
 selvanor-cli eclipses --kind |Total\ or\ partial\ lunar\ eclipse
 selvanor-cli search next |Half\ moon\ \(last\ quarter\)
 selvanor-cli ics --ph|--phases
+selvanor-cli eclipses --place Bue|Buenos\ Aires\ \(Argentina\)
 ROWS
 
 # fish: complete -C asks for the completions of a command line.
@@ -84,6 +88,7 @@ selvanor-cli search |next,previous
 selvanor-cli search previous Coin|Coincidence of 1sts of month
 selvanor-cli ics --ph|--phases
 selvanor-cli help sa|saros
+selvanor-cli search --place Chi|Chicago (United States)
 ROWS
 
 [ "$failures" -eq 0 ]
