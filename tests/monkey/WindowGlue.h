@@ -17,10 +17,9 @@
 
 namespace Glue {
 
-// The main window on a fixed clock, a recording dialog service and a state folder, after its
-// start-up (shown).
-std::unique_ptr<QWidget> StartMainWindow(std::shared_ptr<FixedClock> clock,
-                                         std::shared_ptr<RecordingDialogService> dialogs, const QString& stateFolder);
+// The main window on a clock, a dialog service and a state folder, after its start-up (shown).
+std::unique_ptr<QWidget> StartMainWindow(std::shared_ptr<const ClockService> clock, std::shared_ptr<DialogService> dialogs,
+                                         const QString& stateFolder);
 
 // The top-level window of that object name (frmLog, frmLogPreferences, frmCalendar,
 // frmSarosSeries, frmHelp), or nullptr.
