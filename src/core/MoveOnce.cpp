@@ -12,6 +12,21 @@ namespace {
 
 // A lunar-week day begins six hours after the civil midnight.
 constexpr double kQlwDayStart = 0.25;
+// A moment this close to a whole minute (in minutes; 6 ms) is on it: typed times and the clock's
+// seconds read back within a few microseconds of it.
+constexpr double kOnAWholeMinute = 1e-4;
+
+// A length of time added to the moment. A minute or an hour is no exact binary fraction of a
+// day, and at a date of some 2.4 million days each addition rounds: over a few dozen steps the
+// time of day would read a minute short (hh:59 where hh:00 is due). From a whole minute the
+// step is therefore counted in whole minutes, each result the nearest moment to its minute.
+double AddLength(double ajd, double days, bool forward) {
+    const double minutes = ajd * 1440.0;
+    const double whole = std::nearbyint(minutes);
+    const double sign = forward ? 1.0 : -1.0;
+    if (std::fabs(minutes - whole) >= kOnAWholeMinute) return ajd + sign * days;
+    return (whole + sign * std::nearbyint(days * 1440.0)) / 1440.0;
+}
 
 }  // namespace
 
@@ -26,7 +41,7 @@ MoveResult MoveOnce(double ajd, int step, bool forward, const TimeFrame& frame, 
     if (step < 0 || step >= static_cast<int>(kRules.size()) || !std::isfinite(ajd)) return result;
     const StepRule& rule = kRules[static_cast<size_t>(step)];
     if (rule.calendar < 0) {
-        result.ajd = ajd + (forward ? rule.days : -rule.days);
+        result.ajd = AddLength(ajd, rule.days, forward);
         result.moved = true;
         return result;
     }

@@ -113,6 +113,7 @@ struct Run::Impl {
     std::deque<std::string> trail;
     std::string step;  // what the action in hand did
     std::map<std::string, std::pair<long, qint64>> counts;
+    long logFullAsked = 0;
 
     // --- helpers ---
     bool Chance(double p) { return std::bernoulli_distribution(p)(random); }
@@ -269,8 +270,15 @@ struct Run::Impl {
             Click("cmdViewLog");
             return;
         }
-        switch (Uniform(0, 5)) {
+        switch (Uniform(0, 6)) {
             case 0: Click("cmdCopyToClipboard", log); break;
+            case 6:
+                // The log is the user's to edit.
+                if (auto* text = Find<QPlainTextEdit>("txbText", log)) {
+                    Note("type into the log");
+                    text->insertPlainText(Chance(0.5) ? "a note\n" : "x");
+                }
+                break;
             case 1: Click("cmdClear", log); break;
             case 2: Click("cmdClose", log); break;
             case 3: Key(log, Qt::Key_Escape); break;
@@ -580,7 +588,7 @@ struct Run::Impl {
         CheckHistory(before, after, kind);
         CheckControls(after);
         if (kind == "time passes") CheckTimePassed(before, after);
-        if (after.logText.size() > kLogLimit) Fail("the log holds more than 4 MiB");
+        if (after.logSize > kLogLimit) Fail("the log holds more than 4 MiB");
     }
     void CheckHistory(const Shown& before, const Shown& after, const std::string& kind) {
         if (after.history.size() > 8) return Fail("the history holds " + std::to_string(after.history.size()) + " entries");
@@ -619,7 +627,7 @@ struct Run::Impl {
         if (!after.moving) {
             for (const char* name : kEnabledWhenIdle)
                 if (QWidget* w = Find(name); !w || !w->isEnabled()) Fail(std::string(name) + " is disabled with no move running");
-            if (!after.logText.isEmpty() && !Find("cmdViewLog")->isEnabled()) Fail("View log is disabled with a log");
+            if (after.logSize > 0 && !Find("cmdViewLog")->isEnabled()) Fail("View log is disabled with a log");
             return;
         }
         for (const char* name : {"cmdStop", "cmdPauseResume"})
@@ -665,8 +673,10 @@ struct Run::Impl {
         took.start();
         kind.act(*this);
         Glue::Settle();
-        for (const auto& m : dialogs->messages)
+        for (const auto& m : dialogs->messages) {
             step += QString(" [%1: %2]").arg(m.title, Brief(m.text)).toStdString();
+            if (m.text == "Log is full.  Clear log?") ++logFullAsked;
+        }
         if (Main()->isVisible()) {
             Check(before, Glue::Read(Main()), kind.name);
         } else if (faults.size() == faultsBefore) {
@@ -710,6 +720,7 @@ std::string Run::Summary() const {
     std::ostringstream out;
     for (const auto& [name, count] : impl_->counts)
         out << "  " << name << ": " << count.first << " (longest " << count.second << " ms)\n";
+    out << "  the log's question \"Log is full.\" asked " << impl_->logFullAsked << " times\n";
     return out.str();
 }
 

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 #include <QTimer>
 
 #include "core/Colours.h"
@@ -90,7 +91,8 @@ Shown Read(QWidget* main) {
         shown.historyShown = history->currentIndex();
     }
     if (const QWidget* log = TopLevel("frmLog"))
-        if (const auto* text = log->findChild<QPlainTextEdit*>("txbText")) shown.logText = text->toPlainText();
+        if (const auto* text = log->findChild<QPlainTextEdit*>("txbText"))
+            shown.logSize = text->document()->isEmpty() ? 0 : text->document()->characterCount();
     return shown;
 }
 

@@ -40,7 +40,7 @@ struct Shown {
     bool paused = false;       // its button offers Resume
     QStringList history;       // oldest first
     int historyShown = -1;
-    QString logText;           // empty when there is no log window
+    qsizetype logSize = 0;     // characters in the log (0 without a log window)
 };
 Shown Read(QWidget* main);
 
