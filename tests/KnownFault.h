@@ -5,5 +5,6 @@
 
 #include <cstdlib>
 
-#define SKIP_UNLESS_KNOWN_FAULTS_RUN(reason) \
-    if (!std::getenv("SELVANOR_RUN_KNOWN_FAULTS")) GTEST_SKIP() << "known fault, left for the window's rewrite: " << reason
+#define SKIP_UNLESS_KNOWN_FAULTS_RUN(reason)       \
+    if (!std::getenv("SELVANOR_RUN_KNOWN_FAULTS")) \
+    GTEST_SKIP() << "known fault, left for the window's rewrite: " << reason

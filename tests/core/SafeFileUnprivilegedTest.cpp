@@ -93,9 +93,7 @@ TEST_F(UnprivilegedSave, AFullFileSystemKeepsTheOldFile) {
         const uid_t uid = ::geteuid();
         const gid_t gid = ::getegid();
         if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) ::_exit(kNoNamespaces);
-        const auto put = [](const char* file, const std::string& text) {
-            std::ofstream(file) << text;
-        };
+        const auto put = [](const char* file, const std::string& text) { std::ofstream(file) << text; };
         put("/proc/self/setgroups", "deny");
         put("/proc/self/uid_map", "0 " + std::to_string(uid) + " 1");
         put("/proc/self/gid_map", "0 " + std::to_string(gid) + " 1");
@@ -104,7 +102,8 @@ TEST_F(UnprivilegedSave, AFullFileSystemKeepsTheOldFile) {
             std::fprintf(stderr, "%s\n", what.c_str());
             ::_exit(1);
         };
-        if (const std::string reason = SafeFile::WriteAtomically(path, kOld); !reason.empty()) fail("first save: " + reason);
+        if (const std::string reason = SafeFile::WriteAtomically(path, kOld); !reason.empty())
+            fail("first save: " + reason);
         const std::string filler = folder + "/filler";
         const int fd = ::open(filler.c_str(), O_WRONLY | O_CREAT, 0600);
         const std::string block(4096, 'f');

@@ -45,7 +45,9 @@ protected:
         QFile file(File());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
     }
-    static void Mode(const QString& path, mode_t mode) { ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0) << path.toStdString(); }
+    static void Mode(const QString& path, mode_t mode) {
+        ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0) << path.toStdString();
+    }
 
     // Starts the window on the folder; the milliseconds until it is shown.
     qint64 Start(const QString& folder) {

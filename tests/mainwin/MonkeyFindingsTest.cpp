@@ -94,7 +94,8 @@ TEST_F(MonkeyFindings, MoveRefusesATypedStartOutsideTheRange) {
 // the other commands disabled, and no step ever comes. Fix: end the move first, as Now does
 // (the move's result then enters the history as by Stop).
 TEST_F(MonkeyFindings, ASarosMemberShownDuringARepeatedMoveEndsTheMove) {
-    SKIP_UNLESS_KNOWN_FAULTS_RUN("a saros member shown during a repeated move leaves the move running without its timer");
+    SKIP_UNLESS_KNOWN_FAULTS_RUN(
+        "a saros member shown during a repeated move leaves the move running without its timer");
     Compute("2000-01-01 CE");
     Choose("cboTarget", 8);  // total lunar eclipse: 2000-01-21
     Click("cmdSearch");

@@ -54,10 +54,10 @@ const QString kSaveError = "Error when attempting to save the state: ";
 
 // The controls that are enabled whenever no repeated move runs.
 const char* const kEnabledWhenIdle[] = {
-    "cmdNow",  "cmdMove",   "cmdCompute",   "cmdClearDate", "cmdReset",  "cmdSearch",       "cmdHelp",
-    "cmdQuit", "chkLog",    "chkRepeatedly", "txbDate",     "txbPlusMinus", "cboHistory",   "cboTimeZone",
-    "optLocal", "optGreenwich", "cboMoveStep", "cboTarget", "cmdDisplayCalendar", "cboMonthCalendar",
-    "cmdLogPreferences", "fraHistory", "fraConvert", "fraMove", "fraSearch"};
+    "cmdNow",        "cmdMove",     "cmdCompute",   "cmdClearDate", "cmdReset",    "cmdSearch",          "cmdHelp",
+    "cmdQuit",       "chkLog",      "chkRepeatedly", "txbDate",     "txbPlusMinus", "cboHistory",        "cboTimeZone",
+    "optLocal",      "optGreenwich", "cboMoveStep", "cboTarget",    "cmdDisplayCalendar", "cboMonthCalendar",
+    "cmdLogPreferences", "fraHistory", "fraConvert", "fraMove",     "fraSearch"};
 
 // What a failed save says, by the trouble the state folder is in.
 enum class Disk { Healthy, FolderIsAFile, FileIsAFolder };
@@ -66,7 +66,8 @@ const char* Reason(Disk disk) { return disk == Disk::FolderIsAFile ? "Not a dire
 // A text for the trail: one line, control characters written as \uNNNN.
 QString Brief(const QString& text) {
     QString line;
-    for (const QChar c : text) line += c.unicode() < 0x20 ? QString("\\u%1").arg(c.unicode(), 4, 16, QChar('0')) : QString(c);
+    for (const QChar c : text)
+        line += c.unicode() < 0x20 ? QString("\\u%1").arg(c.unicode(), 4, 16, QChar('0')) : QString(c);
     return line.size() > 90 ? line.left(87) + "..." : line;
 }
 
@@ -148,7 +149,8 @@ struct Run::Impl {
         if (!Usable(label)) return;
         Note("click label " + label->objectName());
         const QPointF at = QPointF(label->rect().center());
-        QMouseEvent press(QEvent::MouseButtonPress, at, label->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, at, label->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
         QMouseEvent release(QEvent::MouseButtonRelease, at, label->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
                             Qt::NoModifier);
         QApplication::sendEvent(label, &press);
@@ -238,14 +240,16 @@ struct Run::Impl {
     void DateLabel() {
         const int calendar = Uniform(0, CalendarTable::intNumCalendars - 1);
         const auto& name = CalendarRegistry::Calendar(calendar).labelName;
-        const QString label = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) + (Chance(0.5) ? "_0" : "_1");
+        const QString label =
+            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) + (Chance(0.5) ? "_0" : "_1");
         ClickLabel(Main()->findChild<QLabel*>(label));
     }
     void TimePasses() {
         if (Chance(0.5)) {
             clockSeconds += Uniform(1, 4000);
             SetClock();
-            Note(QString("clock %1 %2").arg(QString::fromStdString(clock->DateText()), QString::fromStdString(clock->TimeText())));
+            Note(QString("clock %1 %2")
+                     .arg(QString::fromStdString(clock->DateText()), QString::fromStdString(clock->TimeText())));
         }
         Note("time passes");
         Glue::LetTimePass(Main());
@@ -300,11 +304,11 @@ struct Run::Impl {
             Click("cmdLogPreferences");
             return;
         }
-        static const char* const boxes[] = {"chkIncludeCE", "chkIncludeJC", "chkIncludeARC", "chkIncludeVO",
-                                            "chkIncludeLLT", "chkIncludeDVG", "chkIncludeQLWC", "chkIncludeCJD",
-                                            "chkIncludeAJD", "chkIncludePhaseOfMoonAndIllumination",
-                                            "chkIncludeLunationAndAgeOfMoon", "optLogFormat_0", "optLogFormat_1",
-                                            "cmdSetALL", "cmdClearAll", "cmdClose"};
+        static const char* const boxes[] = {
+            "chkIncludeCE",  "chkIncludeJC",  "chkIncludeARC",  "chkIncludeVO",   "chkIncludeLLT", "chkIncludeDVG",
+            "chkIncludeQLWC", "chkIncludeCJD", "chkIncludeAJD", "chkIncludePhaseOfMoonAndIllumination",
+            "chkIncludeLunationAndAgeOfMoon", "optLogFormat_0", "optLogFormat_1", "cmdSetALL", "cmdClearAll",
+            "cmdClose"};
         if (Chance(0.1))
             Key(preferences, Qt::Key_Escape);
         else
@@ -393,7 +397,8 @@ struct Run::Impl {
             if (!reading.Complete()) return Fail(std::string(how) + " wrote no whole file");
             // A moment beyond the accepted ones is saved as the nearest of them.
             const double shown = std::clamp(before.ajd, dblEarliestAJD, dblLatestAJD);
-            saved.ajdText = QString::fromStdString(FormatJulianNumber(reading.state.dblCurrentAJDate, Glue::DisplayFormat()) + " AJD");
+            saved.ajdText = QString::fromStdString(
+                FormatJulianNumber(reading.state.dblCurrentAJDate, Glue::DisplayFormat()) + " AJD");
             if (std::fabs(reading.state.dblCurrentAJDate - shown) > kLabelHalfUnit + 1e-7)
                 return Fail(std::string(how) + " saved " + saved.ajdText.toStdString() + " with " +
                             before.ajdText.toStdString() + " on show");
@@ -431,7 +436,8 @@ struct Run::Impl {
     void DiskTrouble() {
         if (disk == Disk::Healthy) {
             Trouble(Chance(0.5) ? Disk::FolderIsAFile : Disk::FileIsAFolder);
-            Note(disk == Disk::FolderIsAFile ? "a file in the state folder's place" : "a folder in the state file's place");
+            Note(disk == Disk::FolderIsAFile ? "a file in the state folder's place"
+                                             : "a folder in the state file's place");
             return;
         }
         Cure();
@@ -492,14 +498,15 @@ struct Run::Impl {
         if (Main() && Main()->isVisible()) {
             const Shown s = Glue::Read(Main());
             const auto* box = Find<QLineEdit>("txbDate");
-            fault.trail.push_back(QString("then: %1 in %2 zone %3, entry calendar %4, time line '%5', date box '%6'%7%8")
-                                      .arg(s.ajdText, s.frame.greenwich ? "Greenwich" : "local")
-                                      .arg(s.frame.zoneOffsetMinutes)
-                                      .arg(s.entryCalendar)
-                                      .arg(s.timeLine, box ? Brief(box->text()) : QString(),
-                                           s.moving ? (s.paused ? ", move paused" : ", move running") : "",
-                                           s.liveClock ? ", live clock" : "")
-                                      .toStdString());
+            fault.trail.push_back(
+                QString("then: %1 in %2 zone %3, entry calendar %4, time line '%5', date box '%6'%7%8")
+                    .arg(s.ajdText, s.frame.greenwich ? "Greenwich" : "local")
+                    .arg(s.frame.zoneOffsetMinutes)
+                    .arg(s.entryCalendar)
+                    .arg(s.timeLine, box ? Brief(box->text()) : QString(),
+                         s.moving ? (s.paused ? ", move paused" : ", move running") : "",
+                         s.liveClock ? ", live clock" : "")
+                    .toStdString());
         }
         faults.push_back(std::move(fault));
     }
@@ -516,7 +523,8 @@ struct Run::Impl {
                         (!strict && QString::fromStdString(TimeZones::TimeLineText(m, s.frame, !qlw)) == s.timeLine);
             for (int i = 0; same && i < CalendarTable::intNumCalendars; ++i)
                 if (!CalendarRegistry::Calendar(i).julianDateCount)
-                    same = QString::fromStdString(display.labels[static_cast<size_t>(i)].caption) == s.dates[static_cast<size_t>(i)];
+                    same = QString::fromStdString(display.labels[static_cast<size_t>(i)].caption) ==
+                           s.dates[static_cast<size_t>(i)];
             if (same) return &display;
         }
         return nullptr;
@@ -525,7 +533,8 @@ struct Run::Impl {
         double cjd = 0.0;
         if (!Glue::ReadJulianNumber(s.dates[CalendarTable::CJD], "CJD", cjd) ||
             std::fabs(cjd - TimeZones::AjdToCjd(s.ajd, s.frame)) > 1e-4 + 1e-7)  // both labels rounded
-            return "the CJD " + s.dates[CalendarTable::CJD].toStdString() + " does not go with " + s.ajdText.toStdString();
+            return "the CJD " + s.dates[CalendarTable::CJD].toStdString() + " does not go with " +
+                   s.ajdText.toStdString();
         DateDisplay display;
         if (Matching(s, display)) return {};
         const bool qlw = CalendarRegistry::Calendar(s.entryCalendar).dayStartsAtSixHours;
@@ -554,9 +563,9 @@ struct Run::Impl {
                 const double greatest = record.greatest - Syzyg::DeltaTAt(record.greatest) / 1440.0;
                 for (bool greenwich : {false, true})
                     for (double moment : {greatest, s.ajd})
-                        if (QString::fromStdString(
-                                ::Search::EclipseDescription(record, moment, TimeFrame{greenwich, s.frame.zoneOffsetMinutes})
-                                    .label) == s.eclipse)
+                        if (QString::fromStdString(::Search::EclipseDescription(
+                                                       record, moment, TimeFrame{greenwich, s.frame.zoneOffsetMinutes})
+                                                       .label) == s.eclipse)
                             return true;
             }
         }
@@ -564,18 +573,22 @@ struct Run::Impl {
     }
 
     void Check(const Shown& before, const Shown& after, const std::string& kind) {
-        const auto outside = [](const Shown& s) { return s.ajdRead && (s.ajd < dblEarliestAJD - 1 || s.ajd > dblLatestAJD + 1); };
+        const auto outside = [](const Shown& s) {
+            return s.ajdRead && (s.ajd < dblEarliestAJD - 1 || s.ajd > dblLatestAJD + 1);
+        };
         const bool beyond = outside(before) || outside(after);
         for (const auto& m : dialogs->messages) {
             if (m.text.endsWith("date exceeded.")) exceededShown = true;
             // Known fault: a move from a typed moment far outside the range may reach moments
             // whose Moon the ephemeris refuses.
-            if (m.title == "Error" && (strict || !(beyond || farOut))) Fail("the message '" + m.text.toStdString() + "'");
+            if (m.title == "Error" && (strict || !(beyond || farOut)))
+                Fail("the message '" + m.text.toStdString() + "'");
         }
         if (!after.ajdRead) return Fail("the AJD label reads '" + after.ajdText.toStdString() + "'");
         if (after.entryCalendar < 0) return Fail("not one entry calendar is marked");
         // Known fault: Move starts from a typed moment however far outside the accepted range.
-        const bool stepBeyond = !(after.ajd >= dblEarliestAJD - kOneStepBeyond && after.ajd <= dblLatestAJD + kOneStepBeyond);
+        const bool stepBeyond =
+            !(after.ajd >= dblEarliestAJD - kOneStepBeyond && after.ajd <= dblLatestAJD + kOneStepBeyond);
         farOut = farOut || stepBeyond;
         if (strict && stepBeyond)
             Fail("the moment " + after.ajdText.toStdString() + " lies more than a step beyond the accepted range");
@@ -591,7 +604,8 @@ struct Run::Impl {
         if (after.logSize > kLogLimit) Fail("the log holds more than 4 MiB");
     }
     void CheckHistory(const Shown& before, const Shown& after, const std::string& kind) {
-        if (after.history.size() > 8) return Fail("the history holds " + std::to_string(after.history.size()) + " entries");
+        if (after.history.size() > 8)
+            return Fail("the history holds " + std::to_string(after.history.size()) + " entries");
         for (qsizetype i = 1; i < after.history.size(); ++i)
             if (after.history[i] == after.history[i - 1]) Fail("the history repeats " + after.history[i].toStdString());
         if (kind == "Quit" || after.history == before.history) return;
@@ -613,20 +627,22 @@ struct Run::Impl {
         if (!shown) return;  // reported with the dates
         const CalendarDescriptor& calendar = CalendarRegistry::Calendar(after.entryCalendar);
         // A CJD or AJD entry is the label as shown (the moment is known to its last digit only).
-        const std::string date = calendar.julianDateCount ? after.dates[static_cast<size_t>(after.entryCalendar)].toStdString()
-                                                          : shown->labels[static_cast<size_t>(after.entryCalendar)].shortText;
+        const std::string date = calendar.julianDateCount
+                                     ? after.dates[static_cast<size_t>(after.entryCalendar)].toStdString()
+                                     : shown->labels[static_cast<size_t>(after.entryCalendar)].shortText;
         const QString expected = QString::fromStdString(
             History::EntryText(date, calendar.julianDateCount, after.timeLine.toStdString(), after.frame.greenwich,
                                History::CompactZoneText(after.frame.zoneOffsetMinutes)));
         if (after.history.back() != expected)
-            Fail("the newest history entry '" + after.history.back().toStdString() + "' is not '" + expected.toStdString() +
-                 "' on show");
+            Fail("the newest history entry '" + after.history.back().toStdString() + "' is not '" +
+                 expected.toStdString() + "' on show");
         if (after.historyShown != after.history.size() - 1) Fail("the newest history entry is not the one chosen");
     }
     void CheckControls(const Shown& after) {
         if (!after.moving) {
             for (const char* name : kEnabledWhenIdle)
-                if (QWidget* w = Find(name); !w || !w->isEnabled()) Fail(std::string(name) + " is disabled with no move running");
+                if (QWidget* w = Find(name); !w || !w->isEnabled())
+                    Fail(std::string(name) + " is disabled with no move running");
             if (after.logSize > 0 && !Find("cmdViewLog")->isEnabled()) Fail("View log is disabled with a log");
             return;
         }
@@ -644,7 +660,8 @@ struct Run::Impl {
         } else if (before.liveClock) {
             const QString now =
                 QString::fromStdString(FormatJulianNumber(DatePr2::CurrentAjd(*clock), Glue::DisplayFormat()) + " AJD");
-            if (after.liveClock && after.ajdText != now) Fail("the live clock shows " + after.ajdText.toStdString() + " at " + now.toStdString());
+            if (after.liveClock && after.ajdText != now)
+                Fail("the live clock shows " + after.ajdText.toStdString() + " at " + now.toStdString());
         } else if (after.ajdText != before.ajdText) {
             Fail("the moment moved with time passing and no move running");
         }

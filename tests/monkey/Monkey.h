@@ -11,7 +11,7 @@
 namespace Monkey {
 
 struct Fault {
-    long action = 0;                 // the action (counted from 1) after which it was seen
+    long action = 0;  // the action (counted from 1) after which it was seen
     std::string what;
     std::vector<std::string> trail;  // the actions up to it, oldest first
 };

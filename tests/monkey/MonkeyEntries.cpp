@@ -35,17 +35,24 @@ std::string Mutated(std::mt19937_64& random, std::string text) {
     for (int i = 0; i < edits; ++i) {
         const size_t at = text.empty() ? 0 : std::uniform_int_distribution<size_t>(0, text.size())(random);
         switch (std::uniform_int_distribution<int>(0, 3)(random)) {
-            case 0: text.insert(at, 1, alphabet[std::uniform_int_distribution<size_t>(0, alphabet.size() - 1)(random)]); break;
+            case 0:
+                text.insert(at, 1, alphabet[std::uniform_int_distribution<size_t>(0, alphabet.size() - 1)(random)]);
+                break;
             case 1: text.insert(at, Pick(random, pieces)); break;
-            case 2: if (at < text.size()) text.erase(at, 1); break;
-            default: if (at < text.size()) text[at] = alphabet[std::uniform_int_distribution<size_t>(0, alphabet.size() - 1)(random)];
+            case 2:
+                if (at < text.size()) text.erase(at, 1);
+                break;
+            default:
+                if (at < text.size())
+                    text[at] = alphabet[std::uniform_int_distribution<size_t>(0, alphabet.size() - 1)(random)];
         }
     }
     return text;
 }
 
 std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
 }
 
@@ -76,9 +83,10 @@ std::string Entries::Date(std::mt19937_64& random) const {
     std::string text;
     switch (std::uniform_int_distribution<int>(0, 5)(random)) {
         case 0: text = display.labels[static_cast<size_t>(calendar)].shortText; break;
-        case 1: text = DateBoxTextOfLabel(display, calendar, frame); break;  // with the time of day
+        case 1: text = DateBoxTextOfLabel(display, calendar, frame); break;    // with the time of day
         case 2: text = History::EntryTextOf(display, calendar, frame); break;  // as the history writes it
-        case 3: {  // without its code: the entry calendar's
+        case 3: {
+            // Without its code: the entry calendar's is assumed.
             text = display.labels[static_cast<size_t>(calendar)].shortText;
             const size_t blank = text.rfind(' ');
             if (blank != std::string::npos) text.erase(blank);
@@ -91,9 +99,9 @@ std::string Entries::Date(std::mt19937_64& random) const {
 }
 
 std::string Entries::Days(std::mt19937_64& random) const {
-    static const std::vector<std::string> days = {"",     "1",  "-1",         "+7",    "1,000",   "0.5",  "365.2425",
-                                                  "1e9",  "abc", "99999999999", "-0",   "3000000", " 12 ", "1.5e3",
-                                                  "10000", "-2000000", ",", "+", "0x10"};
+    static const std::vector<std::string> days = {
+        "",   "1",       "-1",   "+7",    "1,000", "0.5",      "365.2425", "1e9", "abc", "99999999999",
+        "-0", "3000000", " 12 ", "1.5e3", "10000", "-2000000", ",",        "+",   "0x10"};
     if (Chance(random, 0.5)) return std::to_string(std::uniform_int_distribution<int>(-40000, 40000)(random));
     return Pick(random, days);
 }

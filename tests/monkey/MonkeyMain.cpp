@@ -17,9 +17,12 @@ int main(int argc, char** argv) {
     uint64_t seed = 1;
     long actions = 20000, every = 10000;
     for (int i = 1; i + 1 < argc; i += 2) {
-        if (!std::strcmp(argv[i], "--seed")) seed = std::strtoull(argv[i + 1], nullptr, 10);
-        else if (!std::strcmp(argv[i], "--actions")) actions = std::atol(argv[i + 1]);
-        else if (!std::strcmp(argv[i], "--every")) every = std::atol(argv[i + 1]);
+        if (!std::strcmp(argv[i], "--seed"))
+            seed = std::strtoull(argv[i + 1], nullptr, 10);
+        else if (!std::strcmp(argv[i], "--actions"))
+            actions = std::atol(argv[i + 1]);
+        else if (!std::strcmp(argv[i], "--every"))
+            every = std::atol(argv[i + 1]);
     }
     QElapsedTimer elapsed;
     elapsed.start();

@@ -21,7 +21,8 @@ long ActionsPerRun() {
 
 TEST_P(MonkeyRun, EveryActionKeepsTheInvariants) {
     const char* seed = std::getenv("SELVANOR_MONKEY_SEED");
-    Monkey::Run run(seed ? std::strtoull(seed, nullptr, 10) : GetParam(), SELVANOR_FUZZ_CORPUS, std::getenv("SELVANOR_RUN_KNOWN_FAULTS") != nullptr);
+    Monkey::Run run(seed ? std::strtoull(seed, nullptr, 10) : GetParam(), SELVANOR_FUZZ_CORPUS,
+                    std::getenv("SELVANOR_RUN_KNOWN_FAULTS") != nullptr);
     run.Actions(ActionsPerRun());
     std::cout << run.Done() << " actions\n" << run.Summary();
     EXPECT_TRUE(run.Faults().empty()) << run.Faults().size() << " faults, the first "

@@ -16,9 +16,10 @@
 
 namespace Glue {
 
-std::unique_ptr<QWidget> StartMainWindow(std::shared_ptr<const ClockService> clock, std::shared_ptr<DialogService> dialogs,
-                                         const QString& stateFolder) {
-    auto window = std::make_unique<frmMain>(MainWindowServices{std::move(clock), std::move(dialogs), stateFolder, QString()});
+std::unique_ptr<QWidget> StartMainWindow(std::shared_ptr<const ClockService> clock,
+                                         std::shared_ptr<DialogService> dialogs, const QString& stateFolder) {
+    auto window =
+        std::make_unique<frmMain>(MainWindowServices{std::move(clock), std::move(dialogs), stateFolder, QString()});
     window->Form_Load();
     Settle();
     return window;

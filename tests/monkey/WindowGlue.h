@@ -18,8 +18,8 @@
 namespace Glue {
 
 // The main window on a clock, a dialog service and a state folder, after its start-up (shown).
-std::unique_ptr<QWidget> StartMainWindow(std::shared_ptr<const ClockService> clock, std::shared_ptr<DialogService> dialogs,
-                                         const QString& stateFolder);
+std::unique_ptr<QWidget> StartMainWindow(std::shared_ptr<const ClockService> clock,
+                                         std::shared_ptr<DialogService> dialogs, const QString& stateFolder);
 
 // The top-level window of that object name (frmLog, frmLogPreferences, frmCalendar,
 // frmSarosSeries, frmHelp), or nullptr.
@@ -29,18 +29,18 @@ QWidget* TopLevel(const char* objectName);
 struct Shown {
     QString ajdText;  // the AJD label
     double ajd = 0.0;
-    bool ajdRead = false;  // ajdText is a number with the code AJD
+    bool ajdRead = false;                                       // ajdText is a number with the code AJD
     std::array<QString, CalendarTable::intNumCalendars> dates;  // value labels, by calendar index
-    int entryCalendar = -1;    // the calendar whose title is marked; -1 unless exactly one is
-    TimeFrame frame;           // Greenwich or Local, and the zone list's offset
+    int entryCalendar = -1;  // the calendar whose title is marked; -1 unless exactly one is
+    TimeFrame frame;         // Greenwich or Local, and the zone list's offset
     QString timeLine;
-    QString eclipse;           // the eclipse-data label
-    bool liveClock = false;    // the check mark beside Now
-    bool moving = false;       // the Stop/Pause frame is shown
-    bool paused = false;       // its button offers Resume
-    QStringList history;       // oldest first
+    QString eclipse;         // the eclipse-data label
+    bool liveClock = false;  // the check mark beside Now
+    bool moving = false;     // the Stop/Pause frame is shown
+    bool paused = false;     // its button offers Resume
+    QStringList history;     // oldest first
     int historyShown = -1;
-    qsizetype logSize = 0;     // characters in the log (0 without a log window)
+    qsizetype logSize = 0;  // characters in the log (0 without a log window)
 };
 Shown Read(QWidget* main);
 

@@ -156,9 +156,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     double minutes = 60, idleSeconds = 60, pausedSeconds = 60;
     for (int i = 1; i + 1 < argc; i += 2) {
-        if (!std::strcmp(argv[i], "--minutes")) minutes = std::atof(argv[i + 1]);
-        else if (!std::strcmp(argv[i], "--idle-seconds")) idleSeconds = std::atof(argv[i + 1]);
-        else if (!std::strcmp(argv[i], "--paused-seconds")) pausedSeconds = std::atof(argv[i + 1]);
+        if (!std::strcmp(argv[i], "--minutes"))
+            minutes = std::atof(argv[i + 1]);
+        else if (!std::strcmp(argv[i], "--idle-seconds"))
+            idleSeconds = std::atof(argv[i + 1]);
+        else if (!std::strcmp(argv[i], "--paused-seconds"))
+            pausedSeconds = std::atof(argv[i + 1]);
     }
     QTemporaryDir folder;
     auto dialogs = std::make_shared<SoakDialogs>();
@@ -166,14 +169,16 @@ int main(int argc, char** argv) {
     QWidget* w = main.get();
 
     // The first start shows the present moment with the live clock.
-    std::printf("idle with the live clock: %.2f %% of one core over %.0f s\n", CpuPercentOver(idleSeconds), idleSeconds);
+    std::printf("idle with the live clock: %.2f %% of one core over %.0f s\n", CpuPercentOver(idleSeconds),
+                idleSeconds);
 
     Choose(w, "cboRefreshPeriod", 0);  // 0.2 s
     Choose(w, "cboMoveStep", 1);       // 1 hour
     Control<QCheckBox>(w, "chkRepeatedly")->click();
     Control<QPushButton>(w, "cmdMove")->click();
     Control<QPushButton>(w, "cmdPauseResume")->click();
-    std::printf("repeated move paused: %.2f %% of one core over %.0f s\n", CpuPercentOver(pausedSeconds), pausedSeconds);
+    std::printf("repeated move paused: %.2f %% of one core over %.0f s\n", CpuPercentOver(pausedSeconds),
+                pausedSeconds);
     Control<QPushButton>(w, "cmdStop")->click();
 
     Control<QCheckBox>(w, "chkLog")->click();
@@ -210,7 +215,8 @@ int main(int argc, char** argv) {
         const double rss = ResidentMiB();
         if (firstMinute == 0 && elapsed() >= 60) firstMinute = rss;
         peak = std::max(peak, rss);
-        if (auto* log = Glue::TopLevel("frmLog")) logChars = Control<QPlainTextEdit>(log, "txbText")->document()->characterCount();
+        if (auto* log = Glue::TopLevel("frmLog"))
+            logChars = Control<QPlainTextEdit>(log, "txbText")->document()->characterCount();
         std::printf("%6.0f s: %ld steps, log %ld characters, resident %.1f MiB, log full asked %d\n", elapsed(), steps,
                     logChars, rss, dialogs->logFull);
         std::fflush(stdout);
@@ -221,11 +227,13 @@ int main(int argc, char** argv) {
     if (firstMinute == 0) firstMinute = end;
     std::printf("soak: %.0f min at 0.2 s, %ld steps, %ld zone changes logged, the move ended on its own %ld times\n",
                 elapsed() / 60, steps, zoneChanges, restarts);
-    std::printf("resident memory after the first minute %.1f MiB, at the end %.1f MiB (growth %.1f %%), highest %.1f MiB\n",
-                firstMinute, end, 100 * (end - firstMinute) / firstMinute, peak);
-    std::printf("log full: asked %d times, Yes, clear confirmed %d times; %ld changes logged after the first clear, "
-                "%ld characters in the log at the end\n",
-                dialogs->logFull, dialogs->clearConfirmed, changesAfterClear, logChars);
+    std::printf(
+        "resident memory after the first minute %.1f MiB, at the end %.1f MiB (growth %.1f %%), highest %.1f MiB\n",
+        firstMinute, end, 100 * (end - firstMinute) / firstMinute, peak);
+    std::printf(
+        "log full: asked %d times, Yes, clear confirmed %d times; %ld changes logged after the first clear, "
+        "%ld characters in the log at the end\n",
+        dialogs->logFull, dialogs->clearConfirmed, changesAfterClear, logChars);
     std::printf("resident memory at the log's questions:");
     for (double rss : dialogs->atLogFull) std::printf(" %.1f MiB", rss);
     std::printf("\n");
