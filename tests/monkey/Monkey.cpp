@@ -44,6 +44,8 @@ using Glue::Shown;
 
 // The AJD label has four decimals: the moment on show lies within half a unit of the last one.
 constexpr double kLabelHalfUnit = 0.49999e-4;
+// A time of day this close below a whole minute (in days) reads as that minute (FormatTimeOfDay).
+constexpr double kMinuteNudge = 1e-8;
 // A move may end one step beyond the accepted moments (the largest step, a DVG cycle of 470
 // years, is under 172,000 days); no moment shown may lie further out.
 constexpr double kOneStepBeyond = 200000.0;
@@ -513,9 +515,15 @@ struct Run::Impl {
 
     // The dates, the CJD and the time line are those of a moment within the AJD label's last
     // digit, in the frame shown (the time line six hours behind when QLW is the entry calendar).
+    // The texts change only where a minute (and with it a day) begins, and the time of day reads
+    // a moment within kMinuteNudge below a minute as that minute: the moments tried are the
+    // label's bounds and each side of those two edges of the one minute within them.
     const DateDisplay* Matching(const Shown& s, DateDisplay& display) {
         const bool qlw = CalendarRegistry::Calendar(s.entryCalendar).dayStartsAtSixHours;
-        for (double m : {s.ajd, s.ajd - kLabelHalfUnit, s.ajd + kLabelHalfUnit}) {
+        const double minute = std::nearbyint(TimeZones::AjdToCjd(s.ajd, s.frame) * 1440) / 1440;
+        const auto at = [&](double cjdOffset) { return TimeZones::CjdToAjd(minute + cjdOffset, s.frame); };
+        for (double m : {s.ajd, s.ajd - kLabelHalfUnit, s.ajd + kLabelHalfUnit, at(-2 * kMinuteNudge),
+                         at(-kMinuteNudge / 2), at(kMinuteNudge / 2)}) {
             display = ComputeAllDates(m, s.frame, Glue::DisplayFormat());
             // Known fault: Convert that ends in a message after the entry named another
             // calendar leaves the time line as it was (six hours off when QLW came or went).
