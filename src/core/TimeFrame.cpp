@@ -1,5 +1,6 @@
 #include "core/TimeFrame.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -45,7 +46,9 @@ std::string TimeOfDayText(double ajd, const TimeFrame& frame, bool qlw) {
         x -= 0.25;
         if (x < 0) x += 1;
     }
-    return DatePr2::FormatTimeOfDay(x - std::floor(x));
+    // Just below a whole day, and negative, x less its floor rounds to a whole 1: the moment is
+    // still of the day before, whose last minute it shows.
+    return DatePr2::FormatTimeOfDay(std::min(x - std::floor(x), std::nextafter(1.0, 0.0)));
 }
 
 int ZoneIndexOfOffset(int offsetMinutes) {

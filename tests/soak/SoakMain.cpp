@@ -102,6 +102,8 @@ public:
         thread_.join();
     }
     double WorstMilliseconds() const { return worst_.load(); }
+    // Seconds after the probe's start of the worst answer.
+    double WorstAt() const { return worstAt_.load(); }
     long Count() const { return count_.load(); }
     long Late() const { return late_.load(); }
 
@@ -128,7 +130,10 @@ private:
             if (stop_) break;
             ++count_;
             if (ms > 100) ++late_;
-            worst_ = std::max(worst_.load(), ms);
+            if (ms > worst_) {
+                worst_ = ms;
+                worstAt_ = std::chrono::duration<double>(posted - started_).count();
+            }
             std::this_thread::sleep_for(std::chrono::milliseconds(200));
         }
     }
@@ -137,7 +142,8 @@ private:
     bool answered = false;
     std::atomic<bool> stop_{false};
     std::atomic<long> count_{0}, late_{0};
-    std::atomic<double> worst_{0};
+    std::atomic<double> worst_{0}, worstAt_{0};
+    const Clock::time_point started_ = Clock::now();
     std::thread thread_;
 };
 
@@ -248,8 +254,8 @@ int main(int argc, char** argv) {
     std::printf("resident memory at the log's questions:");
     for (const auto& [rss, heap] : dialogs->atLogFull) std::printf(" %.1f MiB (heap %.1f MiB)", rss, heap);
     std::printf("\n");
-    std::printf("probe: %ld events, worst answer %.1f ms, %ld over 100 ms\n", probe.Count(), probe.WorstMilliseconds(),
-                probe.Late());
+    std::printf("probe: %ld events, worst answer %.1f ms (at %.0f s), %ld over 100 ms\n", probe.Count(),
+                probe.WorstMilliseconds(), probe.WorstAt(), probe.Late());
     std::printf("other messages: %d\n", dialogs->others);
     main.reset();
     return dialogs->others == 0 && restarts == 0 ? 0 : 1;
