@@ -41,8 +41,10 @@ protected:
 
 // Convert reads the calendar from the entry and marks it, then refuses the moment (out of
 // range, or nothing to do) without drawing the time line again: after a QLW step the time line
-// stays six hours behind, marked "QLW", with CE the entry calendar. Fix: end those refusals,
-// as the entry errors end, with the focus rule that redraws the time line (SetTheFocus).
+// stays six hours behind, marked "QLW", with CE the entry calendar. Search does the same with a
+// typed start when it then finds nothing or has no eclipse for a saros search. Fix: end those
+// refusals, as the entry errors end, with the focus rule that redraws the time line
+// (SetTheFocus).
 TEST_F(MonkeyFindings, TheTimeLineFollowsTheEntryCalendarWhenConvertRefuses) {
     SKIP_UNLESS_KNOWN_FAULTS_RUN("the time line is not redrawn after Convert's range and nothing-to-do messages");
     Compute("2000-01-01 CE 12:00");

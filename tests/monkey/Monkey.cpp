@@ -530,8 +530,9 @@ struct Run::Impl {
         for (double m : {s.ajd, s.ajd - kLabelHalfUnit, s.ajd + kLabelHalfUnit, at(-2 * kMinuteNudge),
                          at(-kMinuteNudge / 2), at(kMinuteNudge / 2)}) {
             display = ComputeAllDates(m, s.frame, Glue::DisplayFormat());
-            // Known fault: Convert that ends in a message after the entry named another
-            // calendar leaves the time line as it was (six hours off when QLW came or went).
+            // Known fault: Convert or Search that ends in a message after the entry named
+            // another calendar leaves the time line as it was (six hours off when QLW came or
+            // went).
             bool same = QString::fromStdString(TimeZones::TimeLineText(m, s.frame, qlw)) == s.timeLine ||
                         (!strict && QString::fromStdString(TimeZones::TimeLineText(m, s.frame, !qlw)) == s.timeLine);
             for (int i = 0; same && i < CalendarTable::intNumCalendars; ++i)
