@@ -32,13 +32,14 @@ function(selvanor_library name)
   endif()
 endfunction()
 
-# selvanor_test(NAME SOURCES ... DEPS ... [GUI])
+# selvanor_test(NAME SOURCES ... DEPS ... [GUI] [OWN_MAIN])
 # A GoogleTest program; each of its tests becomes a ctest test. GUI tests run offscreen.
 function(selvanor_test name)
-  cmake_parse_arguments(ARG "GUI" "" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "GUI;OWN_MAIN" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  if(ARG_GUI)
-    # Window tests bring their own main(), which creates the QApplication.
+  if(ARG_GUI OR ARG_OWN_MAIN)
+    # Window tests bring their own main(), which creates the QApplication; others, one that
+    # gives up root.
     target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest)
   else()
     target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)

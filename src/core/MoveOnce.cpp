@@ -8,6 +8,26 @@
 
 namespace MoveSteps {
 
+namespace {
+
+// A moment this close to a whole minute (in minutes; 6 ms) is on it: typed times and the clock's
+// seconds read back within a few microseconds of it.
+constexpr double kOnAWholeMinute = 1e-4;
+
+// A length of time added to the moment. A minute or an hour is no exact binary fraction of a
+// day, and at a date of some 2.4 million days each addition rounds: over a few dozen steps the
+// time of day would read a minute short (hh:59 where hh:00 is due). From a whole minute the
+// step is therefore counted in whole minutes, each result the nearest moment to its minute.
+double AddLength(double ajd, double days, bool forward) {
+    const double minutes = ajd * 1440.0;
+    const double whole = std::nearbyint(minutes);
+    const double sign = forward ? 1.0 : -1.0;
+    if (std::fabs(minutes - whole) >= kOnAWholeMinute) return ajd + sign * days;
+    return (whole + sign * std::nearbyint(days * 1440.0)) / 1440.0;
+}
+
+}  // namespace
+
 std::vector<StepRule> Steps() {
     std::vector<StepRule> steps = {{"1 minute", 1.0 / 1440}, {"1 hour", 1.0 / 24}, {"1 day", 1.0}};
     for (const CalendarDescriptor* calendar : CalendarRegistry::ListOrder())
@@ -34,7 +54,7 @@ MoveResult MoveOnce(double ajd, const StepRule& rule, bool forward, const TimeFr
     MoveResult result{ajd, entryCalendar, false};
     if (!std::isfinite(ajd)) return result;
     if (rule.calendar < 0) {
-        result.ajd = ajd + (forward ? rule.days : -rule.days);
+        result.ajd = AddLength(ajd, rule.days, forward);
         result.moved = true;
         return result;
     }

@@ -236,7 +236,12 @@ bool ReadValue(int number, Cursor& in, SavedState& s) {
 
 std::string Write(const SavedState& s) {
     char moment[32];
-    const auto written = std::to_chars(moment, moment + sizeof moment, s.dblCurrentAJDate);
+    // A move may end beyond the accepted moments; the reader would refuse such a moment and all
+    // that follows it, so the nearest end is written instead.
+    const double accepted = !(s.dblCurrentAJDate >= dblEarliestAJD) ? dblEarliestAJD
+                            : s.dblCurrentAJDate > dblLatestAJD     ? dblLatestAJD
+                                                                    : s.dblCurrentAJDate;
+    const auto written = std::to_chars(moment, moment + sizeof moment, accepted);
     const LogPreferences& prefs = s.logPreferences;
     std::string values[kValueCount] = {
         std::string(moment, written.ptr),

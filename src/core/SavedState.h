@@ -48,7 +48,9 @@ inline constexpr size_t kMaxEclipseDataBytes = 1024;
 inline constexpr int kMaxEclipseDataLines = 12;
 
 // The file's text: one value a line, CR LF line ends, texts quoted (a quote inside doubled, a
-// line break written as CR LF), the moment with the fewest digits that read back exactly.
+// line break written as CR LF), the moment with the fewest digits that read back exactly. A
+// moment beyond the accepted ones is written as the nearest of them: every file written reads
+// back whole.
 std::string Write(const SavedState& state);
 
 struct Reading {

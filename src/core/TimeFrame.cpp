@@ -1,5 +1,6 @@
 #include "core/TimeFrame.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -42,7 +43,9 @@ std::string ClockText(double ajd, const TimeFrame& frame, double dayStart) {
         x -= dayStart;
         if (x < 0) x += 1;
     }
-    return DatePr2::FormatTimeOfDay(x - std::floor(x));
+    // Just below a whole day, and negative, x less its floor rounds to a whole 1: the moment is
+    // still of the day before, whose last minute it shows.
+    return DatePr2::FormatTimeOfDay(std::min(x - std::floor(x), std::nextafter(1.0, 0.0)));
 }
 }  // namespace
 

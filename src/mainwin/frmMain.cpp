@@ -96,13 +96,13 @@ void frmMain::Form_Load() {
     // The computer's own zone when the list has it, unless the saved state names another.
     const int computerZone = TimeZones::ZoneIndexOfOffset(DatePr2::LocalOffsetMinutes(*services_.clock));
     const TimeFrame computerFrame{false, TimeZones::ZoneOffsetOfIndex(computerZone >= 0 ? computerZone : TimeZones::kGmtIndex)};
-    // The folder is made at start-up (one level); the file's values are applied in order up to
-    // the first one missing or unsound.
-    if (!services_.stateFolder.isEmpty() && !QDir(services_.stateFolder).exists())
-        QDir().mkdir(QDir(services_.stateFolder).absolutePath());
+    // The folder is made at start-up (one level), on the reading's thread with the bounded read;
+    // the file's values are applied in order up to the first one missing or unsound.
     SavedStateFile::Reading reading;
-    if (const auto text = SafeFile::ReadStart(stateFile_, SavedStateFile::kMaxFileBytes))
-        reading = SavedStateFile::Read(*text);
+    const auto text = services_.stateFolder.isEmpty()
+                          ? SafeFile::ReadStart(stateFile_, SavedStateFile::kMaxFileBytes)
+                          : SafeFile::MakeFolderAndReadStart(stateFile_, SavedStateFile::kMaxFileBytes);
+    if (text) reading = SavedStateFile::Read(*text);
     ApplySavedChoices(reading.state, reading.valuesRead);
     // The place the file names, if the city list or the coordinates still name it.
     std::optional<ObserverPlace> place;

@@ -74,6 +74,24 @@ TEST_F(MoveOnceTest, LengthsOfTimeAddToTheMomentAndKeepTheEntryCalendar) {
     }
 }
 
+// However many steps of a minute or an hour, a moment on a whole minute stays on one: the time
+// of day never reads a minute short.
+TEST_F(MoveOnceTest, LengthsOfTimeKeepAWholeMinuteOverManySteps) {
+    for (int step : {0, 1}) {
+        for (bool forward : {true, false}) {
+            double moment = MomentOf("2000-01-01", CalendarTable::CE, 0.0, kIndia);
+            const double minutes = std::nearbyint(moment * 1440);
+            const int size = step == 0 ? 1 : 60;
+            for (int n = 1; n <= 20000; ++n) {
+                moment = MoveOnce(moment, step, forward, kIndia, CalendarTable::CE).ajd;
+                ASSERT_EQ(moment, (minutes + (forward ? n : -n) * size) / 1440) << step << " " << n;
+            }
+            EXPECT_EQ(TimeZones::TimeLineText(moment, kIndia, CalendarRegistry::Calendar(CalendarTable::CE)), step == 0 ? (forward ? "21:20 (local)" : "02:40 (local)")
+                                                                                  : (forward ? "08:00 (local)" : "16:00 (local)"));
+        }
+    }
+}
+
 // Every calendar step lands on the day its calendar's own step gives, keeps the time of day
 // of the chosen frame and makes the step's calendar the entry calendar.
 TEST_F(MoveOnceTest, CalendarStepsKeepTheTimeOfDayInTheFrame) {

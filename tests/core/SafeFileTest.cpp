@@ -3,14 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <future>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -68,10 +73,56 @@ TEST_F(SafeFileTest, FailuresLeaveTheOldFileAndNoTemporaryFile) {
     EXPECT_EQ(SafeFile::WriteAtomically(folder + "/plain/slvn.usr", "x"), "Not a directory");
     ASSERT_EQ(::mkdir(path.c_str(), 0700), 0);
     EXPECT_EQ(SafeFile::WriteAtomically(path, "x"), "Is a directory");
-    EXPECT_EQ(SafeFile::WriteAtomically(folder + "/missing/slvn.usr", "x"), "No such file or directory");
     ::rmdir(path.c_str());
     ::unlink((folder + "/plain").c_str());
     EXPECT_TRUE(Leftovers().empty());
+}
+
+TEST_F(SafeFileTest, AMissingFolderIsMadeWithItsParents) {
+    const std::string deep = folder + "/removed/since/start";
+    EXPECT_EQ(SafeFile::WriteAtomically(deep + "/slvn.usr", "x"), "");
+    EXPECT_EQ(Contents(deep + "/slvn.usr"), "x");
+}
+
+namespace {
+// The system's calls, the n-th of them (counting from 0) failing as on a full disk; writes take
+// at most 4 KiB at a time, so that a save makes several and one may fail after others wrote.
+SafeFile::SaveCalls FullDiskAtCall(int& calls, int failing) {
+    const auto due = [&calls, failing] { return calls++ == failing ? (errno = ENOSPC, true) : false; };
+    SafeFile::SaveCalls save;
+    save.makeTemporary = [due](char* name) { return due() ? -1 : SafeFile::SystemMakeTemporary(name); };
+    save.write = [due](int fd, const char* data, size_t size) -> ssize_t {
+        return due() ? -1 : SafeFile::SystemWrite(fd, data, std::min<size_t>(size, 4096));
+    };
+    save.flush = [due](int fd) { return due() ? -1 : SafeFile::SystemFlush(fd); };
+    save.close = [due](int fd) {
+        if (!due()) return SafeFile::SystemClose(fd);
+        SafeFile::SystemClose(fd);
+        errno = ENOSPC;
+        return -1;
+    };
+    save.rename = [due](const char* from, const char* to) { return due() ? -1 : SafeFile::SystemRename(from, to); };
+    return save;
+}
+}  // namespace
+
+TEST_F(SafeFileTest, AFullDiskAtAnyCallOfASaveKeepsTheOldFile) {
+    const std::string old = Version('o'), next = std::string(10000, 'n');
+    ASSERT_EQ(SafeFile::WriteAtomically(path, old), "");
+    int calls = 0;
+    ASSERT_EQ(SafeFile::WriteAtomically(path, next, FullDiskAtCall(calls, -1)), "");
+    ASSERT_EQ(SafeFile::WriteAtomically(path, old), "");
+    const int callsOfASave = calls;
+    ASSERT_GE(callsOfASave, 7);  // the temporary file, three writes, the flush, the close, the rename
+    for (int failing = 0; failing < callsOfASave; ++failing) {
+        calls = 0;
+        EXPECT_EQ(SafeFile::WriteAtomically(path, next, FullDiskAtCall(calls, failing)), "No space left on device")
+            << "call " << failing;
+        EXPECT_TRUE(Contents(path) == old) << "call " << failing;
+        EXPECT_TRUE(Leftovers().empty()) << "call " << failing;
+    }
+    EXPECT_EQ(SafeFile::WriteAtomically(path, next), "");
+    EXPECT_TRUE(Contents(path) == next);
 }
 
 TEST_F(SafeFileTest, AFullDiskKeepsTheOldFile) {
@@ -126,4 +177,31 @@ TEST_F(SafeFileTest, ReadsOnlyARegularFileAndOnlyItsStart) {
     const std::string pipe = folder + "/pipe";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     EXPECT_EQ(SafeFile::ReadStart(pipe, 100), std::nullopt);
+}
+
+TEST_F(SafeFileTest, AReadNeverWaitsForAnotherProgramOrAHungFolder) {
+    ASSERT_EQ(SafeFile::WriteAtomically(path, "state"), "");
+    // A lease (as a file server or a sync tool takes) holds an ordinary open until it is given up.
+    const int leased = ::open(path.c_str(), O_WRONLY);
+    ASSERT_GE(leased, 0);
+    const auto breakSignal = ::signal(SIGIO, SIG_IGN);
+    ASSERT_EQ(::fcntl(leased, F_SETLEASE, F_WRLCK), 0);
+    EXPECT_EQ(SafeFile::ReadStart(path, 100), std::nullopt);
+    ::fcntl(leased, F_SETLEASE, F_UNLCK);
+    ::close(leased);
+    ::signal(SIGIO, breakSignal);
+
+    // A folder on a mount whose server no longer answers: the open never returns.
+    std::promise<void> answer;
+    std::shared_future<void> answered = answer.get_future().share();
+    SafeFile::ReadCalls hung;
+    hung.open = [answered](const char* file, int flags) {
+        answered.wait();
+        return SafeFile::SystemOpen(file, flags);
+    };
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(SafeFile::ReadStart(path, 100, std::chrono::milliseconds(200), hung), std::nullopt);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    answer.set_value();  // the reading thread ends; its result is dropped
+    EXPECT_EQ(SafeFile::ReadStart(path, 100), "state");
 }

@@ -2,6 +2,7 @@
 // reading.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,21 @@ TEST(SavedState, TextsAndLimitsReadBack) {
         const auto reading = Read(Write(s));
         EXPECT_TRUE(reading.Complete()) << row.name;
         EXPECT_EQ(reading.state, s) << row.name;
+    }
+}
+
+TEST(SavedState, AMomentBeyondTheRangeIsWrittenAsItsNearestEnd) {
+    // A move ends one step beyond the accepted moments, and may be saved there.
+    const std::pair<double, double> rows[] = {{552283.0 - 171000, 552283.0},
+                                              {3912515.0 + 0.5, 3912515.0},
+                                              {-std::numeric_limits<double>::infinity(), 552283.0},
+                                              {std::numeric_limits<double>::infinity(), 3912515.0}};
+    for (const auto& [moment, written] : rows) {
+        SavedState s = Sample();
+        s.dblCurrentAJDate = moment;
+        const auto reading = Read(Write(s));
+        EXPECT_TRUE(reading.Complete()) << moment;
+        EXPECT_EQ(reading.state.dblCurrentAJDate, written) << moment;
     }
 }
 

@@ -52,6 +52,24 @@ TEST(TimeZones, TimeLine) {
     EXPECT_EQ(TimeLineText(midnightGmt, {true, 0}, kQlw), "18:00 (Greenwich QLW)");
 }
 
+// Moments a few units of the last place around a midnight, in every frame, read as a time of
+// day (a fraction of a day that rounds to 1 once could not).
+TEST(TimeZones, TheTimeOfDayAroundMidnightIsATime) {
+    for (int zone = -24; zone <= 24; ++zone) {
+        for (bool greenwich : {false, true}) {
+            const TimeFrame frame{greenwich, 30 * zone};
+            for (double midnight : {0.0, 2451545.0}) {
+                double ajd = CjdToAjd(midnight, frame);
+                for (int i = 0; i < 16; ++i) ajd = std::nextafter(ajd, -1e9);
+                for (int i = 0; i < 32; ++i, ajd = std::nextafter(ajd, 1e9)) {
+                    const std::string time = TimeOfDayText(ajd, frame);
+                    EXPECT_TRUE(time == "23:59" || time == "00:00") << time << " " << zone << " " << greenwich;
+                }
+            }
+        }
+    }
+}
+
 TEST(TimeZones, ZoneIndexOfAnOffset) {
     for (int i = 0; i < kZoneCount; ++i) EXPECT_EQ(ZoneIndexOfOffset(ZoneOffsetMinutes(ZoneListText(i))), i) << i;
     // Offsets the list lacks: quarter hours, and beyond twelve hours.

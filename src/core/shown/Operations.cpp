@@ -117,7 +117,9 @@ ShownMoment Tick(const ShownMoment& shown, double nowAjd) {
 }
 
 Outcome BeginMove(const ShownMoment& shown, const std::string& dateBox, const std::string& daysBox) {
-    const StartReading reading = ReadStart(shown, dateBox, daysBox, false);
+    // A typed start outside the accepted range is refused as Convert refuses it: a step from it
+    // would show moments the calendars and the Moon do not answer for.
+    const StartReading reading = ReadStart(shown, dateBox, daysBox, true);
     Outcome out;
     out.dateBox = reading.dateBox;
     if (reading.refusal) {
