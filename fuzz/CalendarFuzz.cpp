@@ -35,10 +35,12 @@ bool InAcceptedRange(int32_t jdn) { return jdn >= dblEarliestAJD && jdn <= dblLa
 // Through the registry: an accepted text's day, written as its plain text, reads back.
 void CheckRegistry(const CalendarDescriptor& calendar, const std::string& text) {
     int32_t jdn = 0;
-    const EntryError error = calendar.readDate(text, jdn);
-    const int code = static_cast<int>(error);
-    Require(code >= 0 && code <= 19);
-    if (error != EntryError::None) return;
+    const int refusal = calendar.readDate(text, jdn);
+    // 0, or one of the calendar's own refusals.
+    bool known = refusal == 0;
+    for (const CalendarRefusal& r : calendar.refusals) known = known || r.number == refusal;
+    Require(known);
+    if (refusal != 0) return;
     const DateLabel label = calendar.labelOfDay(jdn);
     if (InAcceptedRange(jdn)) Require(!label.shortText.empty() && !label.caption.empty());
     if (label.shortText.empty()) return;
@@ -47,7 +49,7 @@ void CheckRegistry(const CalendarDescriptor& calendar, const std::string& text) 
             label.shortText.compare(label.shortText.size() - suffix.size(), suffix.size(), suffix) == 0);
     const std::string plain = label.shortText.substr(0, label.shortText.size() - suffix.size());
     int32_t again = 0;
-    Require(calendar.readDate(plain, again) == EntryError::None);
+    Require(calendar.readDate(plain, again) == 0);
     Require(again == jdn);
 }
 

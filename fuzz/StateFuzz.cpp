@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "calendars/registry/CalendarRegistry.h"
+#include "core/MoveOnce.h"
 #include "core/SavedState.h"
 #include "support/AcceptedRange.h"
 
@@ -17,13 +19,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     const SavedStateFile::Reading reading = SavedStateFile::Read(text);
     const SavedState& s = reading.state;
-    if (reading.valuesRead < 0 || reading.valuesRead > SavedStateFile::kValueCount) std::abort();
+    if (reading.valuesRead < 0 || reading.valuesRead > SavedStateFile::kPlaceValue) std::abort();
     if (!std::isfinite(s.dblCurrentAJDate) || s.dblCurrentAJDate < dblEarliestAJD || s.dblCurrentAJDate > dblLatestAJD)
         std::abort();
-    if (!Inside(s.intEntryCalendar, CalendarTable::intNumCalendars) || !Inside(s.moveStep, MoveSteps::kSteps.size()) ||
+    if (!Inside(s.intEntryCalendar, CalendarRegistry::Count()) || !Inside(s.moveStep, MoveSteps::Steps().size()) ||
         !Inside(s.target, SearchTargets::kListRows.size()) || SearchTargets::TargetOfRow(s.target) == SearchTargets::kSameSaros ||
         !Inside(s.timeZone, TimeZones::kZoneCount) || !Inside(s.refreshPeriod, RefreshPeriods::kSeconds.size()) ||
-        !Inside(s.monthCalendar, LunationPageCalendars::kItems.size()) || s.repeatedly ||
+        !Inside(s.monthCalendar, CalendarRegistry::LunationPageCalendars().size()) || s.repeatedly ||
         s.eclipseData.size() > SavedStateFile::kMaxEclipseDataBytes)
         std::abort();
     // Whatever was read (the rest at its defaults) is a whole file once written.
