@@ -283,10 +283,34 @@ private:
 };
 
 // The shortest decimal text of x that reads back as x.
-std::string Shortest(double x) {
+// The nearest double to x written with that many decimals.
+double RoundedTo(double x, int decimals) {
     char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, x).ptr;
-    return std::string(buffer, end);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, decimals);
+    double rounded = x;
+    if (written.ec == std::errc()) std::from_chars(buffer, written.ptr, rounded);
+    return rounded;
+}
+
+// A place is read and written to a billionth of a degree (a tenth of a millimetre on the
+// ground) and a micrometre of height: finer than any place needs, and few enough digits for
+// the reader to take.
+constexpr int kDegreeDecimals = 9;
+constexpr int kMetreDecimals = 6;
+
+Place Rounded(Place p) {
+    p.latitude = RoundedTo(p.latitude, kDegreeDecimals);
+    p.longitude = RoundedTo(p.longitude, kDegreeDecimals);
+    p.height = RoundedTo(p.height, kMetreDecimals);
+    return p;
+}
+
+// x to that many decimals, with the fewest digits that read back exactly and without an
+// exponent (which the reader does not take).
+std::string Shortest(double x, int decimals) {
+    char buffer[64];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, RoundedTo(x, decimals), std::chars_format::fixed);
+    return written.ec == std::errc() ? std::string(buffer, written.ptr) : std::string("0");
 }
 
 }  // namespace
@@ -314,20 +338,24 @@ Reading Read(std::string_view text) {
     }
     // Degrees, minutes and seconds without marks ("48 51 24 N") are read only when the plain
     // reading fails ("48 2 E" is a latitude and a longitude).
-    const Reading plain = Parser(tokens, false).Parse();
-    if (plain.ok) return plain;
-    const Reading dms = Parser(tokens, true).Parse();
-    return dms.ok ? dms : plain;
+    Reading plain = Parser(tokens, false).Parse();
+    if (!plain.ok) {
+        const Reading dms = Parser(tokens, true).Parse();
+        if (dms.ok) plain = dms;
+    }
+    if (plain.ok) plain.place = Rounded(plain.place);
+    return plain;
 }
 
 std::string WriteCoordinates(const Place& place) {
     const double lat = place.latitude, lon = place.longitude;
-    return Shortest(std::fabs(lat)) + (lat < 0.0 ? " S, " : " N, ") + Shortest(std::fabs(lon)) + (lon < 0.0 ? " W" : " E");
+    return Shortest(std::fabs(lat), kDegreeDecimals) + (lat < 0.0 ? " S, " : " N, ") +
+           Shortest(std::fabs(lon), kDegreeDecimals) + (lon < 0.0 ? " W" : " E");
 }
 
 std::string Write(const Place& place) {
     std::string text = WriteCoordinates(place);
-    if (place.height != 0.0) text += ", " + Shortest(place.height) + " m";
+    if (place.height != 0.0) text += ", " + Shortest(place.height, kMetreDecimals) + " m";
     return text;
 }
 
