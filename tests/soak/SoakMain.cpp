@@ -43,13 +43,6 @@ double CpuSeconds() {
     return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-// The bytes the program holds on its heap, where a sanitizer's allocator counts them (the soak's
-// build): unlike the resident memory, untouched by what the allocator keeps back after a free.
-extern "C" size_t __sanitizer_get_current_allocated_bytes() __attribute__((weak));
-double HeapMiB() {
-    return __sanitizer_get_current_allocated_bytes ? __sanitizer_get_current_allocated_bytes() / (1024.0 * 1024.0) : -1;
-}
-
 double ResidentMiB() {
     std::ifstream statm("/proc/self/statm");
     long pages = 0, resident = 0;
@@ -65,7 +58,7 @@ public:
             ++logFull;
             // The log holds the same 4 MiB at each question: what else the process holds shows
             // as a difference between them.
-            atLogFull.push_back({ResidentMiB(), HeapMiB()});
+            atLogFull.push_back(ResidentMiB());
         } else if (text == "Erase all data in the log?") {
             ++clearConfirmed;
         } else {
@@ -75,7 +68,7 @@ public:
         return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
     }
     int logFull = 0, clearConfirmed = 0, others = 0;
-    std::vector<std::pair<double, double>> atLogFull;  // resident and heap MiB
+    std::vector<double> atLogFull;  // resident MiB
 };
 
 void RunFor(double seconds) {
@@ -221,20 +214,17 @@ int main(int argc, char** argv) {
     Probe probe;
     const auto start = Clock::now();
     const auto elapsed = [&] { return std::chrono::duration<double>(Clock::now() - start).count(); };
-    double firstMinute = 0, peak = 0, firstMinuteHeap = 0;
+    double firstMinute = 0, peak = 0;
     long logChars = 0;
     while (elapsed() < minutes * 60) {
         RunFor(10);
         const double rss = ResidentMiB();
-        if (firstMinute == 0 && elapsed() >= 60) {
-            firstMinute = rss;
-            firstMinuteHeap = HeapMiB();
-        }
+        if (firstMinute == 0 && elapsed() >= 60) firstMinute = rss;
         peak = std::max(peak, rss);
         if (auto* log = Glue::TopLevel("frmLog"))
             logChars = Control<QPlainTextEdit>(log, "txbText")->document()->characterCount();
-        std::printf("%6.0f s: %ld steps, log %ld characters, resident %.1f MiB, heap %.1f MiB, log full asked %d\n",
-                    elapsed(), steps, logChars, rss, HeapMiB(), dialogs->logFull);
+        std::printf("%6.0f s: %ld steps, log %ld characters, resident %.1f MiB, log full asked %d\n", elapsed(), steps,
+                    logChars, rss, dialogs->logFull);
         std::fflush(stdout);
     }
     driver.stop();
@@ -246,13 +236,12 @@ int main(int argc, char** argv) {
     std::printf(
         "resident memory after the first minute %.1f MiB, at the end %.1f MiB (growth %.1f %%), highest %.1f MiB\n",
         firstMinute, end, 100 * (end - firstMinute) / firstMinute, peak);
-    std::printf("heap after the first minute %.1f MiB, at the end %.1f MiB\n", firstMinuteHeap, HeapMiB());
     std::printf(
         "log full: asked %d times, Yes, clear confirmed %d times; %ld changes logged after the first clear, "
         "%ld characters in the log at the end\n",
         dialogs->logFull, dialogs->clearConfirmed, changesAfterClear, logChars);
     std::printf("resident memory at the log's questions:");
-    for (const auto& [rss, heap] : dialogs->atLogFull) std::printf(" %.1f MiB (heap %.1f MiB)", rss, heap);
+    for (double rss : dialogs->atLogFull) std::printf(" %.1f MiB", rss);
     std::printf("\n");
     std::printf("probe: %ld events, worst answer %.1f ms (at %.0f s), %ld over 100 ms\n", probe.Count(),
                 probe.WorstMilliseconds(), probe.WorstAt(), probe.Late());
