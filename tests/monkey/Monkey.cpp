@@ -259,10 +259,28 @@ struct Run::Impl {
             // Coincidences of month starts can lie centuries apart: searched for less often.
             int target = Uniform(0, static_cast<int>(SearchTargets::kTargets.size()) - 1);
             if (target == SearchTargets::kCoincidence && Chance(0.7)) target = SearchTargets::kAnyEclipse;
-            Choose(Find<QComboBox>("cboTarget"), target);
+            Choose(Find<QComboBox>("cboTarget"), SearchTargets::RowOf(target));
         }
+        if (Chance(0.2)) Click("chkSeenFromPlace");
         if (Chance(0.3)) Click(Chance(0.5) ? "optNext" : "optPrevious");
         Click("cmdSearch");
+    }
+    // A city of the list, or a text typed into it: cities in part, coordinates in every form, the
+    // poles and the date line, and texts that name no place.
+    void Place() {
+        QComboBox* place = Find<QComboBox>("cboPlace");
+        if (!Usable(place)) return;
+        if (Chance(0.5)) {
+            Choose(place, Uniform(0, place->count() - 1));
+            return;
+        }
+        static const std::vector<QString> typed = {"", "paris", "New", "48.857 N, 2.352 E, 35 m", "-33.9, 18.4, 10",
+                                                   "90, 0", "-90, 180", "0, -180", "40\u00b026'46\"N 79\u00b058'56\"W",
+                                                   "91, 0", "x y", "48.857, 2.352, 99999 m"};
+        const QString text = typed[static_cast<size_t>(Uniform(0, static_cast<int>(typed.size()) - 1))];
+        Note("type place '" + text + "'");
+        place->lineEdit()->setText(text);
+        Key(place->lineEdit(), Qt::Key_Return);
     }
     void History() {
         QComboBox* history = Find<QComboBox>("cboHistory");
@@ -473,6 +491,7 @@ struct Run::Impl {
             {"time passes", 90, [](Impl& m) { m.TimePasses(); }},
             {"search", 45, [](Impl& m) { m.Search(); }},
             {"history", 45, [](Impl& m) { m.History(); }},
+            {"place", 15, [](Impl& m) { m.Place(); }},
             {"Log all results", 15, [](Impl& m) { m.Click("chkLog"); }},
             {"Log this result", 12, [](Impl& m) { m.Click("cmdLogThisResult"); }},
             {"log window", 30, [](Impl& m) { m.LogWindow(); }},
@@ -566,11 +585,15 @@ struct Run::Impl {
                 if (record.type == EclipseTypes::None) continue;
                 const double greatest = record.greatest - Syzyg::DeltaTAt(record.greatest) / 1440.0;
                 for (bool greenwich : {false, true})
-                    for (double moment : {greatest, s.ajd})
-                        if (QString::fromStdString(::Search::EclipseDescription(
-                                                       record, moment, TimeFrame{greenwich, s.frame.zoneOffsetMinutes})
-                                                       .label) == s.eclipse)
+                    for (double moment : {greatest, s.ajd}) {
+                        const QString label = QString::fromStdString(
+                            ::Search::EclipseDescription(record, moment, TimeFrame{greenwich, s.frame.zoneOffsetMinutes})
+                                .label);
+                        // With a place chosen, the eclipse seen from it follows.
+                        const QString after = s.eclipse.startsWith(label) ? s.eclipse.mid(label.size()) : "-";
+                        if (after.isEmpty() || after.startsWith("Seen from ") || after.startsWith("Not seen from "))
                             return true;
+                    }
             }
         }
         return false;
