@@ -91,6 +91,7 @@ private:
     void Move();
     void MakeStep();
     void FinishMove();
+    void EndRepeatedMove();
     void SetMoveControlsEnabled(bool enable);
 
     // The saved state, Reset, Quit, the other windows (frmMain_state.cpp, frmMain_windows.cpp).

@@ -46,6 +46,14 @@ void frmMain::FinishMove() {
     FocusMoveOrQuit();
 }
 
+// A new moment of the user's choosing (Now, a saros member) ends a repeated move first, exactly
+// as its Stop button does: the steps would otherwise go on from that moment under its eclipse.
+void frmMain::EndRepeatedMove() {
+    if (!move_->Repeating()) return;
+    move_->EndRepetition();
+    FinishMove();
+}
+
 // While a move repeats, nothing that starts another operation can be used.
 void frmMain::SetMoveControlsEnabled(bool enable) {
     for (QWidget* w : std::initializer_list<QWidget*>{ui_.fraMove, ui_.cmdMove, ui_.fraConvert, ui_.cmdCompute,

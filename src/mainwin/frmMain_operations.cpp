@@ -17,11 +17,7 @@ void frmMain::Compute() {
 }
 
 void frmMain::Now() {
-    // A repeated move ends first, exactly as by its Stop button.
-    if (move_->Repeating()) {
-        move_->EndRepetition();
-        FinishMove();
-    }
+    EndRepeatedMove();
     Apply(Shown::Now(shown_, DatePr2::CurrentAjd(*services_.clock)), Focus::None);
     // The saros search needs an eclipse found since; any eclipse is offered instead.
     if (SearchTargets::TargetOfRow(ui_.cboTarget->currentIndex()) == SearchTargets::kSameSaros)
@@ -49,6 +45,7 @@ void frmMain::HistoryChosen(int index, const std::string& entry, int eclipseType
 }
 
 void frmMain::SarosMemberChosen(const Listings::EclipseRow& member) {
+    EndRepeatedMove();
     Apply(Shown::ChooseSarosMember(shown_, member), Focus::DateEntry);
 }
 

@@ -76,20 +76,34 @@ TEST_F(MonkeyFindings, ARepeatedMoveEntersTheMomentShownWhenItStops) {
 // it and only then says "Earliest date exceeded.": a typed AJD of 2,000 shows the year -4707,
 // and further out the Moon's ephemeris refuses the moment ("Error-3 when calling GetPhase()")
 // and history entries no longer read back. Fix: refuse a typed start outside the accepted range
-// with Convert's message (RangeMessage) before the first step.
-TEST_F(MonkeyFindings, MoveRefusesATypedStartOutsideTheRange) {
+// with Convert's message (RangeMessage) before the first step. The same holds with the date
+// box empty, when the start is the moment a move's last step left beyond the range: a second
+// DVG cycle took the moment nearly a thousand years out.
+TEST_F(MonkeyFindings, MoveRefusesAStartOutsideTheRange) {
     Compute("2000-01-01 CE");
     const QString shown = Text("lblAstronomicalJulianDate_1");
     Find<QLineEdit>("txbDate")->setText("2,000.0 AJD");
     Click("cmdMove");
     EXPECT_EQ(LastMessage().toStdString(), "Resulting date is earlier than -3200-01-01 CE.");
     EXPECT_EQ(Text("lblAstronomicalJulianDate_1").toStdString(), shown.toStdString());
+
+    Compute("5900-01-01 CE");
+    auto* steps = Find<QComboBox>("cboMoveStep");
+    Choose("cboMoveStep", steps->findText("1 DVG cycle"));
+    Click("cmdMove");
+    ASSERT_EQ(LastMessage().toStdString(), "Latest date exceeded.");
+    const QString beyond = Text("lblAstronomicalJulianDate_1");
+    dialogs->messages.clear();
+    Find<QLineEdit>("txbDate")->clear();
+    Click("cmdMove");
+    EXPECT_EQ(LastMessage().toStdString(), "Resulting date is later than 6000-01-01 CE.");
+    EXPECT_EQ(Text("lblAstronomicalJulianDate_1"), beyond);
 }
 
 // The saros series window stays usable while a repeated move runs. Showing a member there
-// stops the timer that drives the move but leaves the move running: Stop and Pause are shown,
-// the other commands disabled, and no step ever comes. Fix: end the move first, as Now does
-// (the move's result then enters the history as by Stop).
+// stopped the move's timer but left the move shown running with no step ever coming; then,
+// with the timer kept, the steps went on from the member's moment under its eclipse data.
+// Fix: the move ends first, as by Stop (as Now does), and the member's eclipse stays on show.
 TEST_F(MonkeyFindings, ASarosMemberShownDuringARepeatedMoveEndsTheMove) {
     Compute("2000-01-01 CE");
     Choose("cboTarget", 8);  // total lunar eclipse: 2000-01-21
@@ -103,6 +117,10 @@ TEST_F(MonkeyFindings, ASarosMemberShownDuringARepeatedMoveEndsTheMove) {
     series->findChild<QTableWidget*>("tblMembers")->selectRow(0);
     Click("cmdShow", series);
     const QString shown = Text("lblAstronomicalJulianDate_1");
+    const QString eclipse = Text("lblActualEclipseData");
     TimePasses();
-    EXPECT_FALSE(Moving() && Text("lblAstronomicalJulianDate_1") == shown) << "a move shown running makes no step";
+    EXPECT_FALSE(Moving());
+    EXPECT_EQ(Text("lblAstronomicalJulianDate_1"), shown);
+    EXPECT_FALSE(eclipse.isEmpty());
+    EXPECT_EQ(Text("lblActualEclipseData"), eclipse);
 }

@@ -40,7 +40,15 @@ StartReading ReadStart(const ShownMoment& shown, const std::string& dateBox, con
     StartReading reading;
     reading.dateBox = StrProc::Trim(dateBox);
     reading.start = shown;
-    if (reading.dateBox.empty()) return reading;
+    if (reading.dateBox.empty()) {
+        // No entry: the start is the moment on show, which a move's last step may have left
+        // beyond the accepted moments; it is refused there as a typed one is.
+        if (checkRange) {
+            const std::string range = RangeMessage(shown.ajd);
+            if (!range.empty()) reading.refusal = Warning(kRangeTitle, range);
+        }
+        return reading;
+    }
     EntryContext context;
     context.entryCalendar = shown.entryCalendar;
     context.daysBoxEmpty = StrProc::Trim(daysBox).empty();

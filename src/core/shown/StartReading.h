@@ -19,8 +19,8 @@ struct StartReading {
     ShownMoment start;               // the value the operation starts from
 };
 
-// The box is trimmed; an empty box starts from the moment on show. checkRange refuses a moment
-// outside the accepted range with the range message.
+// The box is trimmed; an empty box starts from the moment on show. checkRange refuses a start,
+// typed or on show, outside the accepted range with the range message.
 StartReading ReadStart(const ShownMoment& shown, const std::string& dateBox, const std::string& daysBox,
                        bool checkRange);
 
