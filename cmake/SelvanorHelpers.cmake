@@ -32,10 +32,11 @@ function(selvanor_library name)
   endif()
 endfunction()
 
-# selvanor_test(NAME SOURCES ... DEPS ... [GUI] [OWN_MAIN])
-# A GoogleTest program; each of its tests becomes a ctest test. GUI tests run offscreen.
+# selvanor_test(NAME SOURCES ... DEPS ... [GUI] [OWN_MAIN] [ENV VAR=VALUE ...])
+# A GoogleTest program; each of its tests becomes a ctest test. GUI tests run offscreen; ENV
+# sets further variables of their environment.
 function(selvanor_test name)
-  cmake_parse_arguments(ARG "GUI;OWN_MAIN" "" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "GUI;OWN_MAIN" "" "SOURCES;DEPS;ENV" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   if(ARG_GUI OR ARG_OWN_MAIN)
     # Window tests bring their own main(), which creates the QApplication; others, one that
@@ -46,9 +47,13 @@ function(selvanor_test name)
   endif()
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE SELVANOR_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
-  set(props "")
+  set(environment ${ARG_ENV})
   if(ARG_GUI)
-    set(props ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    list(APPEND environment "QT_QPA_PLATFORM=offscreen")
+  endif()
+  set(props "")
+  if(environment)
+    set(props ENVIRONMENT "${environment}")
   endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                        PROPERTIES ${props} TIMEOUT 600)

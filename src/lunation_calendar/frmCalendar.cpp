@@ -103,7 +103,7 @@ frmCalendar::frmCalendar(QWidget* mainWindow, QComboBox* calendarList, LunationW
     setTabOrder(spnPages, cmdPrint);
     setTabOrder(cmdPrint, cmdExportPdf);
     setTabOrder(cmdExportPdf, cmdExportCalendar);
-    cells_ = new LunationDayCells(this);
+    cells_ = std::make_unique<LunationDayCells>(this);
     for (int i = 0; i < 2; ++i)
         connect(cmdShowPreviousOrNext[i], &QPushButton::clicked, this, [this, i] { ShowPreviousOrNext(i); });
     connect(cmdClose, &QPushButton::clicked, this, [this] {
@@ -118,6 +118,8 @@ frmCalendar::frmCalendar(QWidget* mainWindow, QComboBox* calendarList, LunationW
         button->adjustSize();
     setAutoFillBackground(false);
 }
+
+frmCalendar::~frmCalendar() = default;
 
 void frmCalendar::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {

@@ -40,6 +40,7 @@ public:
     // mainWindow gives the background, the icon and the window's place; calendarList is the
     // main window's list of lunar calendars, read anew at every drawing.
     frmCalendar(QWidget* mainWindow, QComboBox* calendarList, LunationWindowServices services);
+    ~frmCalendar() override;
 
     // --- state ---
     int32_t lngJDN1stOfMonth = 0;   // day number of the page's first day
@@ -92,6 +93,6 @@ private:
     int offsetMinutes_ = 0;
     LunationPage::Page page_;
     LunationPainter::DayPictures pictures_;
-    LunationDayCells* cells_;
+    std::unique_ptr<LunationDayCells> cells_;  // its labels are the window's children
     QWidget* pagesBox_;
 };
