@@ -222,10 +222,7 @@ void frmMain::ConnectHandlers() {
         o->installEventFilter(this);
     connect(ui_.cmdMove, &QPushButton::clicked, this, &frmMain::Move);
     connect(move_, &RepeatedMove::stepDue, this, &frmMain::MakeStep);
-    connect(move_, &RepeatedMove::stopClicked, this, [this] {
-        move_->EndRepetition();
-        FinishMove();
-    });
+    connect(move_, &RepeatedMove::stopClicked, this, &frmMain::EndRepeatedMove);
     connect(ui_.cmdSearch, &QPushButton::clicked, this, &frmMain::Search);
     connect(history_, &HistoryList::chosen, this, &frmMain::HistoryChosen);
     connect(eclipse_, &EclipsePanel::memberChosen, this, &frmMain::SarosMemberChosen);

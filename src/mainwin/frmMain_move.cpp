@@ -46,8 +46,9 @@ void frmMain::FinishMove() {
     FocusMoveOrQuit();
 }
 
-// A new moment of the user's choosing (Now, a saros member) ends a repeated move first, exactly
-// as its Stop button does: the steps would otherwise go on from that moment under its eclipse.
+// Stop, and Quit or a new moment of the user's choosing (Now, a saros member) before they act:
+// a repeated move ends and its result is recorded. Steps would otherwise go on from the new
+// moment under its eclipse.
 void frmMain::EndRepeatedMove() {
     if (!move_->Repeating()) return;
     move_->EndRepetition();

@@ -97,10 +97,7 @@ void frmMain::Reset() {
 void frmMain::Quit() {
     if (quitting_) return;
     quitting_ = true;
-    if (move_->Repeating()) {
-        move_->EndRepetition();
-        FinishMove();
-    }
+    EndRepeatedMove();
     SaveState();
     if (help_) help_->close();
     close();
